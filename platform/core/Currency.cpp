@@ -15,7 +15,9 @@ __extension__ typedef __int128 Int128;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
-[[noreturn]] void Overflow() { throw EConvertError(QStringLiteral("Desbordamiento en una operación con importes")); }
+[[noreturn]] void Overflow() {
+  throw EConvertError(QStringLiteral("Desbordamiento en una operación con importes"));
+}
 
 Currency Checked(Int128 raw) {
   if (raw > kMax || raw < kMin) Overflow();
@@ -42,6 +44,7 @@ int ClampDecimals(int decimals) { return decimals < 0 ? 0 : (decimals > 4 ? 4 : 
 
 // QVariant conversions, so that a Currency variant reads as a number or a text.
 [[maybe_unused]] const bool kRegistered = [] {
+  qRegisterMetaType<Currency>();
   QMetaType::registerConverter<Currency, double>(&Currency::ToDouble);
   QMetaType::registerConverter<Currency, QString>(&Currency::ToString);
   return true;
@@ -94,8 +97,8 @@ QString Currency::ToString() const {
 QString Currency::ToFixed(int decimals, QChar decimalSeparator) const {
   decimals = ClampDecimals(decimals);
   const Currency r = Rounded(decimals);
-  const std::uint64_t magnitude =
-      r.m_raw < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(r.m_raw) : static_cast<std::uint64_t>(r.m_raw);
+  const std::uint64_t magnitude = r.m_raw < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(r.m_raw)
+                                              : static_cast<std::uint64_t>(r.m_raw);
   QString out = r.m_raw < 0 ? QStringLiteral("-") : QString();
   out += QString::number(magnitude / Scale);
   if (decimals > 0) {
@@ -126,7 +129,8 @@ Currency Currency::operator*(Currency other) const {
 }
 
 Currency Currency::operator/(Currency other) const {
-  if (other.m_raw == 0) throw EConvertError(QStringLiteral("División por cero en una operación con importes"));
+  if (other.m_raw == 0)
+    throw EConvertError(QStringLiteral("División por cero en una operación con importes"));
   return Checked(DivRound(static_cast<Int128>(m_raw) * Scale, other.m_raw));
 }
 

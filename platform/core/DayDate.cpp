@@ -87,8 +87,8 @@ QDateTime ToDateTime(TDateTime value) {
   qint64 day = 0;
   qint64 ms = 0;
   if (!Split(value, day, ms)) return QDateTime();
-  return QDateTime(QDate::fromJulianDay(BaseJulianDay() + day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)),
-                   Qt::UTC);
+  return QDateTime(QDate::fromJulianDay(BaseJulianDay() + day),
+                   QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)), Qt::UTC);
 }
 
 TDateTime DateOf(TDateTime value) {
@@ -119,7 +119,8 @@ QString ToDisplayString(TDateTime value) {
   const QDate d = QDate::fromJulianDay(BaseJulianDay() + day);
   QString out = d.toString(QStringLiteral("dd/MM/yyyy"));
   if (ms != 0) {
-    out += QLatin1Char(' ') + QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)).toString(QStringLiteral("hh:mm:ss"));
+    out += QLatin1Char(' ') +
+           QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)).toString(QStringLiteral("hh:mm:ss"));
   }
   return out;
 }

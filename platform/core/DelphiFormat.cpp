@@ -87,11 +87,20 @@ bool ReadNumber(const QVariant& v, DecimalText::Number& out, QString& special) {
 
 bool ReadText(const QVariant& v, QString& out) {
   switch (v.metaType().id()) {
-    case QMetaType::QString: out = v.toString(); return true;
-    case QMetaType::QByteArray: out = QString::fromUtf8(v.toByteArray()); return true;
-    case QMetaType::QChar: out = QString(v.toChar()); return true;
-    case QMetaType::Char: out = QString(QChar::fromLatin1(v.value<char>())); return true;
-    default: return false;
+    case QMetaType::QString:
+      out = v.toString();
+      return true;
+    case QMetaType::QByteArray:
+      out = QString::fromUtf8(v.toByteArray());
+      return true;
+    case QMetaType::QChar:
+      out = QString(v.toChar());
+      return true;
+    case QMetaType::Char:
+      out = QString(QChar::fromLatin1(v.value<char>()));
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -101,7 +110,7 @@ QString ZeroPadded(QString digits, int minDigits) {
 }
 
 class Formatter {
-public:
+ public:
   Formatter(const QString& format, const QVariantList& args) : m_format(format), m_args(args) {}
 
   QString Run() {
@@ -124,7 +133,7 @@ public:
     return out;
   }
 
-private:
+ private:
   QChar Peek() const { return m_pos < m_format.size() ? m_format[m_pos] : QChar(); }
 
   const QVariant& NextArg() {
@@ -142,9 +151,10 @@ private:
       value = a.isUnsigned ? static_cast<int>(a.u) : static_cast<int>(a.s);
       return true;
     }
-    if (!Peek().isDigit() || Peek().unicode() > 127) return false;
+    auto isDigit = [this] { return Peek().unicode() >= '0' && Peek().unicode() <= '9'; };
+    if (!isDigit()) return false;
     qint64 v = 0;
-    while (Peek().unicode() >= '0' && Peek().unicode() <= '9') {
+    while (isDigit()) {
       v = v * 10 + (Peek().unicode() - '0');
       if (v > kMaxNumber) Invalid(m_format);
       ++m_pos;
@@ -181,12 +191,15 @@ private:
       if (precision < 0) precision = -1;
     }
     if (m_pos >= m_format.size()) Invalid(m_format);
-    const char type = static_cast<char>(m_format[m_pos++].toLower().unicode());
+    const char16_t code = m_format[m_pos++].toLower().unicode();
+    const char type = code < 128 ? static_cast<char>(code) : '?';
     QString body;
     switch (type) {
       case 'd':
       case 'u':
-      case 'x': body = IntegerBody(type, NextArg(), precision); break;
+      case 'x':
+        body = IntegerBody(type, NextArg(), precision);
+        break;
       case 's': {
         if (!ReadText(NextArg(), body)) Invalid(m_format);
         if (precision >= 0 && body.size() > precision) body.truncate(precision);
@@ -196,8 +209,11 @@ private:
       case 'n':
       case 'm':
       case 'e':
-      case 'g': body = FloatBody(type, NextArg(), precision); break;
-      default: Invalid(m_format);
+      case 'g':
+        body = FloatBody(type, NextArg(), precision);
+        break;
+      default:
+        Invalid(m_format);
     }
     if (body.size() < width) {
       const QString pad(width - body.size(), QLatin1Char(' '));
@@ -235,12 +251,14 @@ private:
     if (!ReadNumber(arg, n, special)) Invalid(m_format);
     if (!special.isEmpty()) return special;
     switch (type) {
-      case 'e': return DecimalText::Scientific(n, precision < 0 ? 15 : precision, kDecimal);
+      case 'e':
+        return DecimalText::Scientific(n, precision < 0 ? 15 : precision, kDecimal);
       case 'g': {
         const int digits = precision < 0 ? 15 : (precision == 0 ? 1 : precision);
         return DecimalText::General(DecimalText::RoundedToSignificant(n, digits), digits, kDecimal);
       }
-      default: break;
+      default:
+        break;
     }
     const int decimals = precision < 0 ? 2 : precision;
     const DecimalText::Number r = DecimalText::RoundedToDecimals(n, decimals);

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <optional>
 
@@ -46,7 +45,8 @@ int Utf8SequenceLength(const unsigned char* p, const unsigned char* end) {
     if ((p[i] & 0xC0) != 0x80) return 0;
     cp = (cp << 6) | (p[i] & 0x3F);
   }
-  if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))) {
+  if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+      (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))) {
     return 0;
   }
   return len;
@@ -72,9 +72,9 @@ void CheckWritable(const QString& section, const QString& key, const QString& va
     return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r')) || s.contains(QChar(0));
   };
   const QString k = key.trimmed();
-  if (hasBreak(section) || section.contains(QLatin1Char(']')) || hasBreak(key) || k.contains(QLatin1Char('=')) ||
-      k.startsWith(QLatin1Char('[')) || k.startsWith(QLatin1Char(';')) || k.startsWith(QLatin1Char('#')) ||
-      hasBreak(value)) {
+  if (hasBreak(section) || section.contains(QLatin1Char(']')) || hasBreak(key) ||
+      k.contains(QLatin1Char('=')) || k.startsWith(QLatin1Char('[')) || k.startsWith(QLatin1Char(';')) ||
+      k.startsWith(QLatin1Char('#')) || hasBreak(value)) {
     throw EIniFileError(
         QStringLiteral("No se puede guardar la clave «%1» de la sección «%2» en un archivo de configuración")
             .arg(key, section));
@@ -85,11 +85,15 @@ void CheckWritable(const QString& section, const QString& key, const QString& va
 
 TIniFile::TIniFile(const QString& fileName) { Load(fileName); }
 
+// A file that fails to load leaves the object as it was, so that a later Save cannot
+// overwrite a damaged file with an empty one.
 void TIniFile::Load(const QString& fileName) {
-  m_fileName = fileName;
-  m_sections.clear();
   QFile file(fileName);
-  if (!file.exists()) return;
+  if (!file.exists()) {
+    m_fileName = fileName;
+    m_sections.clear();
+    return;
+  }
   if (!file.open(QIODevice::ReadOnly)) {
     throw EIniFileError(QStringLiteral("No se puede leer el archivo de configuración «%1»: %2")
                             .arg(fileName, file.errorString()));
@@ -102,6 +106,7 @@ void TIniFile::Load(const QString& fileName) {
   if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
   CheckBytes(bytes, fileName);
   FromText(QString::fromUtf8(bytes), fileName);
+  m_fileName = fileName;
 }
 
 void TIniFile::Save() const {
@@ -171,8 +176,10 @@ int TIniFile::ReadInteger(const QString& section, const QString& key, int def) c
 
 bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) const {
   const QString text = ReadString(section, key).trimmed();
-  if (text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
-  if (text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
+  if (text == QLatin1String("1") || text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+    return true;
+  if (text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+    return false;
   return def;
 }
 
@@ -276,7 +283,8 @@ void TIniFile::FromText(const QString& text, const QString& sourceName) {
       continue;
     }
     const qsizetype eq = line.indexOf(QLatin1Char('='));
-    if (eq < 0) Damaged(sourceName, QStringLiteral("tiene una línea no válida «%1»").arg(line.toString()), lineNo);
+    if (eq < 0)
+      Damaged(sourceName, QStringLiteral("tiene una línea no válida «%1»").arg(line.toString()), lineNo);
     const QString key = line.left(eq).trimmed().toString();
     const QString value = line.mid(eq + 1).trimmed().toString();
     if (!current) current = sectionIndex(QString());

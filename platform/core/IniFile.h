@@ -1,7 +1,10 @@
 #pragma once
 // INI file that keeps sections and keys in the order written (the database list
 // depends on that order), reads and writes UTF-8 and reports a damaged file with a
-// clear error instead of misreading it.
+// clear error instead of misreading it. Section and key names match without regard
+// to case and keep their first spelling; values are trimmed; of a repeated key the
+// first one counts. Comment lines (';' or '#') are not kept: Save writes sections
+// and keys only. Keys before any section belong to the section named "".
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +19,7 @@ public:
   // a key=value pair, a comment nor blank.
   explicit TIniFile(const QString& fileName);
 
+  // As the constructor; on an error the object keeps its previous contents and name.
   void Load(const QString& fileName);
   // Writes atomically (temporary file then rename); raises EIniFileError on failure.
   void Save() const;
@@ -30,6 +34,8 @@ public:
   QString ReadString(const QString& section, const QString& key, const QString& def = QString()) const;
   int ReadInteger(const QString& section, const QString& key, int def = 0) const;
   bool ReadBool(const QString& section, const QString& key, bool def = false) const;
+  // Raises EIniFileError for a name or value that would read back differently once
+  // saved (a line break or NUL, '=' in a key, ']' in a section name...).
   void WriteString(const QString& section, const QString& key, const QString& value);
   void WriteInteger(const QString& section, const QString& key, int value);
   void WriteBool(const QString& section, const QString& key, bool value);

@@ -158,8 +158,8 @@ std::optional<double> TextToDouble(const QString& text) {
 
 // "dd/mm/yyyy [hh:nn[:ss]]" or "yyyy-mm-dd[Thh:nn[:ss[.zzz]]]".
 std::optional<TDateTime> TextToDate(const QString& text) {
-  static const QRegularExpression spanish(QStringLiteral(
-      "^(\\d{1,2})/(\\d{1,2})/(\\d{4})(?:\\s+(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?)?$"));
+  static const QRegularExpression spanish(
+      QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})(?:\\s+(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?)?$"));
   static const QRegularExpression iso(QStringLiteral(
       "^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2})(?:\\.(\\d{1,3}))?)?)?$"));
   const QString t = text.trimmed();
@@ -191,7 +191,9 @@ QVariant FromCurrency(Currency c) { return QVariant::fromValue(c); }
 QVariant FromDate(TDateTime value) { return QVariant(DayDate::ToDateTime(value)); }
 
 bool IsEmpty(const QVariant& v) { return !v.isValid(); }
-bool IsNull(const QVariant& v) { return v.isValid() && (v.metaType().id() == QMetaType::Nullptr || v.isNull()); }
+bool IsNull(const QVariant& v) {
+  return v.isValid() && (v.metaType().id() == QMetaType::Nullptr || v.isNull());
+}
 bool IsNullOrEmpty(const QVariant& v) { return !v.isValid() || v.isNull(); }
 
 std::uint16_t KindCode(const QVariant& v) {
@@ -200,26 +202,61 @@ std::uint16_t KindCode(const QVariant& v) {
   if (id == qMetaTypeId<Currency>()) return static_cast<std::uint16_t>(VariantKind::Currency);
   VariantKind k;
   switch (id) {
-    case QMetaType::Nullptr: k = VariantKind::Null; break;
-    case QMetaType::Bool: k = VariantKind::Boolean; break;
-    case QMetaType::SChar: k = VariantKind::ShortInt; break;
-    case QMetaType::Short: k = VariantKind::SmallInt; break;
-    case QMetaType::Int: k = VariantKind::Integer; break;
-    case QMetaType::LongLong: k = VariantKind::Int64; break;
-    case QMetaType::Long: k = sizeof(long) == 8 ? VariantKind::Int64 : VariantKind::Integer; break;
-    case QMetaType::UChar: k = VariantKind::Byte; break;
-    case QMetaType::UShort: k = VariantKind::Word; break;
-    case QMetaType::UInt: k = VariantKind::LongWord; break;
-    case QMetaType::ULong: k = sizeof(long) == 8 ? VariantKind::UInt64 : VariantKind::LongWord; break;
-    case QMetaType::ULongLong: k = VariantKind::UInt64; break;
-    case QMetaType::Float: k = VariantKind::Single; break;
-    case QMetaType::Double: k = VariantKind::Double; break;
+    case QMetaType::Nullptr:
+      k = VariantKind::Null;
+      break;
+    case QMetaType::Bool:
+      k = VariantKind::Boolean;
+      break;
+    case QMetaType::SChar:
+      k = VariantKind::ShortInt;
+      break;
+    case QMetaType::Short:
+      k = VariantKind::SmallInt;
+      break;
+    case QMetaType::Int:
+      k = VariantKind::Integer;
+      break;
+    case QMetaType::LongLong:
+      k = VariantKind::Int64;
+      break;
+    case QMetaType::Long:
+      k = sizeof(long) == 8 ? VariantKind::Int64 : VariantKind::Integer;
+      break;
+    case QMetaType::UChar:
+      k = VariantKind::Byte;
+      break;
+    case QMetaType::UShort:
+      k = VariantKind::Word;
+      break;
+    case QMetaType::UInt:
+      k = VariantKind::LongWord;
+      break;
+    case QMetaType::ULong:
+      k = sizeof(long) == 8 ? VariantKind::UInt64 : VariantKind::LongWord;
+      break;
+    case QMetaType::ULongLong:
+      k = VariantKind::UInt64;
+      break;
+    case QMetaType::Float:
+      k = VariantKind::Single;
+      break;
+    case QMetaType::Double:
+      k = VariantKind::Double;
+      break;
     case QMetaType::QDate:
-    case QMetaType::QDateTime: k = VariantKind::Date; break;
-    case QMetaType::QString: k = VariantKind::UString; break;
-    case QMetaType::QByteArray: k = VariantKind::String; break;
+    case QMetaType::QDateTime:
+      k = VariantKind::Date;
+      break;
+    case QMetaType::QString:
+      k = VariantKind::UString;
+      break;
+    case QMetaType::QByteArray:
+      k = VariantKind::String;
+      break;
     case QMetaType::QVariantList:
-      return static_cast<std::uint16_t>(VariantKind::Array) | static_cast<std::uint16_t>(VariantKind::Variant);
+      return static_cast<std::uint16_t>(VariantKind::Array) |
+             static_cast<std::uint16_t>(VariantKind::Variant);
     default:
       return 0x4000;
   }
@@ -231,9 +268,11 @@ VariantKind Kind(const QVariant& v) { return static_cast<VariantKind>(KindCode(v
 qint64 ToInt64(const QVariant& v) {
   const Scalar s = Classify(v);
   switch (s.type) {
-    case Scalar::Nothing: return 0;
+    case Scalar::Nothing:
+      return 0;
     case Scalar::Boolean:
-    case Scalar::Signed: return s.i;
+    case Scalar::Signed:
+      return s.i;
     case Scalar::Unsigned:
       if (s.u > static_cast<quint64>(std::numeric_limits<qint64>::max())) Fail(v, kInteger);
       return static_cast<qint64>(s.u);
@@ -241,12 +280,15 @@ qint64 ToInt64(const QVariant& v) {
     case Scalar::Single:
       if (const auto r = RoundBankers(s.d)) return *r;
       Fail(v, kInteger);
-    case Scalar::Money: return RoundBankers(s.c);
-    case Scalar::Date: return static_cast<qint64>(DayDate::DateOf(s.d));
+    case Scalar::Money:
+      return RoundBankers(s.c);
+    case Scalar::Date:
+      return static_cast<qint64>(DayDate::DateOf(s.d));
     case Scalar::Text:
       if (const auto r = TextToInt64(s.s)) return *r;
       Fail(v, kInteger);
-    case Scalar::Other: break;
+    case Scalar::Other:
+      break;
   }
   Fail(v, kInteger);
 }
@@ -260,18 +302,24 @@ int ToInt(const QVariant& v) {
 double ToDouble(const QVariant& v) {
   const Scalar s = Classify(v);
   switch (s.type) {
-    case Scalar::Nothing: return 0.0;
+    case Scalar::Nothing:
+      return 0.0;
     case Scalar::Boolean:
-    case Scalar::Signed: return static_cast<double>(s.i);
-    case Scalar::Unsigned: return static_cast<double>(s.u);
+    case Scalar::Signed:
+      return static_cast<double>(s.i);
+    case Scalar::Unsigned:
+      return static_cast<double>(s.u);
     case Scalar::Real:
     case Scalar::Single:
-    case Scalar::Date: return s.d;
-    case Scalar::Money: return s.c.ToDouble();
+    case Scalar::Date:
+      return s.d;
+    case Scalar::Money:
+      return s.c.ToDouble();
     case Scalar::Text:
       if (const auto r = TextToDouble(s.s)) return *r;
       Fail(v, kReal);
-    case Scalar::Other: break;
+    case Scalar::Other:
+      break;
   }
   Fail(v, kReal);
 }
@@ -280,21 +328,26 @@ Currency ToCurrency(const QVariant& v) {
   const Scalar s = Classify(v);
   try {
     switch (s.type) {
-      case Scalar::Nothing: return Currency();
+      case Scalar::Nothing:
+        return Currency();
       case Scalar::Boolean:
-      case Scalar::Signed: return Currency::FromInt(s.i);
+      case Scalar::Signed:
+        return Currency::FromInt(s.i);
       case Scalar::Unsigned:
         if (s.u > static_cast<quint64>(std::numeric_limits<qint64>::max())) Fail(v, kMoney);
         return Currency::FromInt(static_cast<qint64>(s.u));
       case Scalar::Single: {
         if (!std::isfinite(s.f)) Fail(v, kMoney);
-        const auto raw = DecimalText::ToScaled(DecimalText::RoundedToDecimals(DecimalText::FromFloat(s.f), 4), 4);
+        const auto raw =
+            DecimalText::ToScaled(DecimalText::RoundedToDecimals(DecimalText::FromFloat(s.f), 4), 4);
         if (!raw) Fail(v, kMoney);
         return Currency::FromRaw(*raw);
       }
       case Scalar::Real:
-      case Scalar::Date: return Currency::FromDouble(s.d);
-      case Scalar::Money: return s.c;
+      case Scalar::Date:
+        return Currency::FromDouble(s.d);
+      case Scalar::Money:
+        return s.c;
       case Scalar::Text: {
         const auto n = DecimalText::Parse(s.s, true);
         if (!n) Fail(v, kMoney);
@@ -302,7 +355,8 @@ Currency ToCurrency(const QVariant& v) {
         if (!raw) Fail(v, kMoney);
         return Currency::FromRaw(*raw);
       }
-      case Scalar::Other: break;
+      case Scalar::Other:
+        break;
     }
   } catch (const EConvertError&) {
     Fail(v, kMoney);
@@ -313,14 +367,19 @@ Currency ToCurrency(const QVariant& v) {
 bool ToBool(const QVariant& v) {
   const Scalar s = Classify(v);
   switch (s.type) {
-    case Scalar::Nothing: return false;
+    case Scalar::Nothing:
+      return false;
     case Scalar::Boolean:
-    case Scalar::Signed: return s.i != 0;
-    case Scalar::Unsigned: return s.u != 0;
+    case Scalar::Signed:
+      return s.i != 0;
+    case Scalar::Unsigned:
+      return s.u != 0;
     case Scalar::Real:
     case Scalar::Single:
-    case Scalar::Date: return s.d != 0.0;
-    case Scalar::Money: return !s.c.IsZero();
+    case Scalar::Date:
+      return s.d != 0.0;
+    case Scalar::Money:
+      return !s.c.IsZero();
     case Scalar::Text: {
       const QString t = s.s.trimmed();
       if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
@@ -328,7 +387,8 @@ bool ToBool(const QVariant& v) {
       if (const auto d = TextToDouble(t)) return *d != 0.0;
       Fail(v, kBool);
     }
-    case Scalar::Other: break;
+    case Scalar::Other:
+      break;
   }
   Fail(v, kBool);
 }
@@ -336,20 +396,29 @@ bool ToBool(const QVariant& v) {
 QString ToString(const QVariant& v) {
   const Scalar s = Classify(v);
   switch (s.type) {
-    case Scalar::Nothing: return QString();
-    case Scalar::Boolean: return s.i ? QStringLiteral("True") : QStringLiteral("False");
-    case Scalar::Signed: return QString::number(s.i);
-    case Scalar::Unsigned: return QString::number(s.u);
+    case Scalar::Nothing:
+      return QString();
+    case Scalar::Boolean:
+      return s.i ? QStringLiteral("True") : QStringLiteral("False");
+    case Scalar::Signed:
+      return QString::number(s.i);
+    case Scalar::Unsigned:
+      return QString::number(s.u);
     case Scalar::Real:
     case Scalar::Single:
       if (std::isnan(s.d)) return QStringLiteral("NAN");
       if (std::isinf(s.d)) return s.d < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-      return DecimalText::General(s.type == Scalar::Single ? DecimalText::FromFloat(s.f) : DecimalText::FromDouble(s.d),
-                                  15, QLatin1Char(','));
-    case Scalar::Money: return s.c.ToString().replace(QLatin1Char('.'), QLatin1Char(','));
-    case Scalar::Date: return DayDate::ToDisplayString(s.d);
-    case Scalar::Text: return s.s;
-    case Scalar::Other: break;
+      return DecimalText::General(
+          s.type == Scalar::Single ? DecimalText::FromFloat(s.f) : DecimalText::FromDouble(s.d), 15,
+          QLatin1Char(','));
+    case Scalar::Money:
+      return s.c.ToString().replace(QLatin1Char('.'), QLatin1Char(','));
+    case Scalar::Date:
+      return DayDate::ToDisplayString(s.d);
+    case Scalar::Text:
+      return s.s;
+    case Scalar::Other:
+      break;
   }
   if (v.metaType().id() != QMetaType::QVariantList && v.canConvert<QString>()) return v.toString();
   Fail(v, kText);
@@ -358,21 +427,27 @@ QString ToString(const QVariant& v) {
 TDateTime ToDateTime(const QVariant& v) {
   const Scalar s = Classify(v);
   switch (s.type) {
-    case Scalar::Nothing: return DayDate::kZeroDay;
-    case Scalar::Signed: return static_cast<double>(s.i);
-    case Scalar::Unsigned: return static_cast<double>(s.u);
+    case Scalar::Nothing:
+      return DayDate::kZeroDay;
+    case Scalar::Signed:
+      return static_cast<double>(s.i);
+    case Scalar::Unsigned:
+      return static_cast<double>(s.u);
     case Scalar::Real:
     case Scalar::Single:
       if (!std::isfinite(s.d)) Fail(v, kDate);
       return s.d;
-    case Scalar::Date: return s.d;
-    case Scalar::Money: return s.c.ToDouble();
+    case Scalar::Date:
+      return s.d;
+    case Scalar::Money:
+      return s.c.ToDouble();
     case Scalar::Text:
       if (const auto d = TextToDate(s.s)) return *d;
       if (const auto d = TextToDouble(s.s)) return *d;
       Fail(v, kDate);
     case Scalar::Boolean:
-    case Scalar::Other: break;
+    case Scalar::Other:
+      break;
   }
   Fail(v, kDate);
 }

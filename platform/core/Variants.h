@@ -53,6 +53,12 @@ VariantKind Kind(const QVariant& v);
 
 // Conversions used by rules; they raise EVariantError with a Spanish message when the
 // value cannot be converted. Null and empty convert to 0, "", false, 0.0.
+// Reals and amounts become integers rounded to the nearest, halves to even (the
+// classic variant conversion: 2.5 -> 2, 3.5 -> 4); true is 1; a date gives its day
+// number (to integers: the day only). Texts are read as numbers with '.' or ','
+// decimals (see Currency::TryParse), and ToDateTime also reads "dd/mm/yyyy [hh:nn[:ss]]"
+// and "yyyy-mm-ddThh:nn:ss". ToString writes reals in their shortest form with ','
+// ("0,1", "1E20"), amounts with ',', dates as DayDate::ToDisplayString, "True"/"False".
 qint64 ToInt64(const QVariant& v);
 int ToInt(const QVariant& v);
 double ToDouble(const QVariant& v);

@@ -26,6 +26,10 @@ public:
   void Put(QLatin1StringView text);
   void Put(QStringView text);
   void Space();  // a blank unless the text already ends with one or with '('
+  void NoSpace() { m_noSpace = true; }  // the next token gets no leading blank
+  // Tokens [b, e) as they are, but names and texts in SQLite's quoting (statements
+  // such as CREATE TABLE, where parameters are not allowed).
+  void Raw(int b, int e);
 
   // Token helpers shared with the statement rewrites.
   const JetToken& T(int i) const { return m_tokens[static_cast<size_t>(i)]; }
@@ -59,6 +63,7 @@ private:
   bool NeedsCollate(int lb, int le, int rb, int re) const;
   bool IsNumericRun(int b, int e) const;
   bool IsNumericAtom(int b, int e) const;
+  QStringView NameOf(int i) const;
   void EmitNode(const std::vector<Node>& nodes, int n);
   void LeadSpace(int i);
 

@@ -6,7 +6,7 @@
 
 #include "platform/core/Currency.h"
 #include "platform/core/Exceptions.h"
-#include "tests/platform/core/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 namespace {
 
@@ -21,26 +21,35 @@ TEST(CurrencyTest, ArithmeticIsExactAndRoundsHalvesAwayFromZero) {
     std::int64_t expected;
   };
   const Case cases[] = {
-      {12500, 7500, '+', 20000},       {12500, 20000, '-', -7500},
-      {25000, 15000, '*', 37500},      // 2.5 * 1.5 = 3.75
-      {1, 5000, '*', 1},               // 0.0001 * 0.5 = 0.00005 -> 0.0001
-      {-1, 5000, '*', -1},             // halves go away from zero on both sides
-      {1, 4999, '*', 0},               //
-      {10000, 30000, '/', 3333},       // 1 / 3
-      {20000, 30000, '/', 6667},       // 2 / 3
-      {-20000, 30000, '/', -6667},     //
-      {20000, -30000, '/', -6667},     //
-      {1, 20000, '/', 1},              // 0.0001 / 2 = 0.00005 -> 0.0001
-      {kMax, 10000, '*', kMax},        // the full range survives the 128-bit product
-      {kMax / 2, 5000, '/', kMax - 1}, // and the 128-bit quotient
+      {12500, 7500, '+', 20000},
+      {12500, 20000, '-', -7500},
+      {25000, 15000, '*', 37500},       // 2.5 * 1.5 = 3.75
+      {1, 5000, '*', 1},                // 0.0001 * 0.5 = 0.00005 -> 0.0001
+      {-1, 5000, '*', -1},              // halves go away from zero on both sides
+      {1, 4999, '*', 0},                //
+      {10000, 30000, '/', 3333},        // 1 / 3
+      {20000, 30000, '/', 6667},        // 2 / 3
+      {-20000, 30000, '/', -6667},      //
+      {20000, -30000, '/', -6667},      //
+      {1, 20000, '/', 1},               // 0.0001 / 2 = 0.00005 -> 0.0001
+      {kMax, 10000, '*', kMax},         // the full range survives the 128-bit product
+      {kMax / 2, 5000, '/', kMax - 1},  // and the 128-bit quotient
   };
   for (const Case& c : cases) {
     Currency r;
     switch (c.op) {
-      case '+': r = C(c.a) + C(c.b); break;
-      case '-': r = C(c.a) - C(c.b); break;
-      case '*': r = C(c.a) * C(c.b); break;
-      default: r = C(c.a) / C(c.b); break;
+      case '+':
+        r = C(c.a) + C(c.b);
+        break;
+      case '-':
+        r = C(c.a) - C(c.b);
+        break;
+      case '*':
+        r = C(c.a) * C(c.b);
+        break;
+      default:
+        r = C(c.a) / C(c.b);
+        break;
     }
     EXPECT_EQ(r.Raw(), c.expected) << c.a << ' ' << c.op << ' ' << c.b;
   }
@@ -73,9 +82,9 @@ TEST(CurrencyTest, RoundedGoesHalvesAwayFromZero) {
     std::int64_t expected;
   };
   const Case cases[] = {
-      {23450, 2, 23500},  {-23450, 2, -23500}, {50, 2, 100},     {-50, 2, -100},   {23449, 2, 23400},
-      {25000, 0, 30000},  {-25000, 0, -30000}, {24999, 0, 20000}, {12345, 3, 12350}, {12345, 4, 12345},
-      {12345, 9, 12345},  {15000, -1, 20000},  // decimals outside 0..4 are clamped
+      {23450, 2, 23500}, {-23450, 2, -23500}, {50, 2, 100},      {-50, 2, -100},    {23449, 2, 23400},
+      {25000, 0, 30000}, {-25000, 0, -30000}, {24999, 0, 20000}, {12345, 3, 12350}, {12345, 4, 12345},
+      {12345, 9, 12345}, {15000, -1, 20000},  // decimals outside 0..4 are clamped
   };
   for (const Case& c : cases) {
     EXPECT_EQ(C(c.raw).Rounded(c.decimals).Raw(), c.expected) << c.raw << " to " << c.decimals;
@@ -89,10 +98,12 @@ TEST(CurrencyTest, FromDoubleRoundsTheShortestDecimalText) {
     std::int64_t raw;
   };
   const Case cases[] = {
-      {1.005, 10050},       {0.125, 1250},           {2.00005, 20001},   {-2.00005, -20001},
-      {0.1 + 0.2, 3000},    {0.00001, 0},            {0.00005, 1},       {-0.00005, -1},
-      {1.00004999, 10000},  {123456789.12345, 1234567891235},           {-0.0, 0},
-      {922337203685477.0, 9223372036854770000},
+      {1.005, 10050},      {0.125, 1250},
+      {2.00005, 20001},    {-2.00005, -20001},
+      {0.1 + 0.2, 3000},   {0.00001, 0},
+      {0.00005, 1},        {-0.00005, -1},
+      {1.00004999, 10000}, {123456789.12345, 1234567891235},
+      {-0.0, 0},           {922337203685477.0, 9223372036854770000},
   };
   for (const Case& c : cases) EXPECT_EQ(Currency::FromDouble(c.value).Raw(), c.raw) << c.value;
   EXPECT_DOUBLE_EQ(C(-12345).ToDouble(), -1.2345);
@@ -108,20 +119,47 @@ TEST(CurrencyTest, ParseAcceptsBothSeparatorsAndRejectsTheRest) {
     std::int64_t raw;
   };
   const Case good[] = {
-      {"12", 120000},           {"-12.5", -125000},       {"+3", 30000},           {"1234,5678", 12345678},
-      {"1.234,56", 12345600},   {"1,234.56", 12345600},   {" 3.1 ", 31000},        {"1,234,567", 12345670000},
-      {"1.234.567,5", 12345675000}, {"12,3456789", 123457}, {"-0,00005", -1},       {"2.00004999", 20000},
-      {".5", 5000},             {"5.", 50000},            {"0", 0},                {"-0", 0},
-      {"007", 70000},           {"922337203685477.5807", kMax}, {"-922337203685477.5808", kMin},
+      {"12", 120000},
+      {"-12.5", -125000},
+      {"+3", 30000},
+      {"1234,5678", 12345678},
+      {"1.234,56", 12345600},
+      {"1,234.56", 12345600},
+      {" 3.1 ", 31000},
+      {"1,234,567", 12345670000},
+      {"1.234.567,5", 12345675000},
+      {"12,3456789", 123457},
+      {"-0,00005", -1},
+      {"2.00004999", 20000},
+      {".5", 5000},
+      {"5.", 50000},
+      {"0", 0},
+      {"-0", 0},
+      {"007", 70000},
+      {"922337203685477.5807", kMax},
+      {"-922337203685477.5808", kMin},
   };
   for (const Case& c : good) {
     const auto r = Currency::TryParse(QString::fromUtf8(c.text));
     ASSERT_TRUE(r.has_value()) << c.text;
     EXPECT_EQ(r->Raw(), c.raw) << c.text;
   }
-  const char* bad[] = {"",     "   ",     "abc",   "12a",     "1.2.3",   "12,34.5,6", "1,2,3.4", "- 3",
-                       "+",    ".",       "1e5",   "1 000",   "--1",     "1.2345.678,9",
-                       "922337203685477.5808", "99999999999999999999"};
+  const char* bad[] = {"",
+                       "   ",
+                       "abc",
+                       "12a",
+                       "1.2.3",
+                       "12,34.5,6",
+                       "1,2,3.4",
+                       "- 3",
+                       "+",
+                       ".",
+                       "1e5",
+                       "1 000",
+                       "--1",
+                       "1.2345.678,9",
+                       "922337203685477.5808",
+                       "99999999999999999999"};
   for (const char* t : bad) EXPECT_FALSE(Currency::TryParse(QString::fromUtf8(t)).has_value()) << t;
   EXPECT_THROW(Currency::Parse(QStringLiteral("doce")), EConvertError);
   EXPECT_EQ(Currency::Parse(QStringLiteral("12,50")).Raw(), 125000);
@@ -134,8 +172,12 @@ TEST(CurrencyTest, TextForms) {
     const char* cents;  // ToFixed(2, ',')
   };
   const Case cases[] = {
-      {125000, "12.5", "12,50"}, {-30000, "-3", "-3,00"},  {1, "0.0001", "0,00"},
-      {0, "0", "0,00"},          {23450, "2.345", "2,35"}, {-50, "-0.005", "-0,01"},
+      {125000, "12.5", "12,50"},
+      {-30000, "-3", "-3,00"},
+      {1, "0.0001", "0,00"},
+      {0, "0", "0,00"},
+      {23450, "2.345", "2,35"},
+      {-50, "-0.005", "-0,01"},
       {-40, "-0.004", "0,00"},  // a value that rounds to zero shows no sign
       {kMin, "-922337203685477.5808", "-922337203685477,58"},
   };
@@ -151,6 +193,7 @@ TEST(CurrencyTest, TextForms) {
 TEST(CurrencyTest, TravelsInQVariant) {
   const QVariant v = QVariant::fromValue(C(125000));
   EXPECT_EQ(v.metaType(), QMetaType::fromType<Currency>());
+  EXPECT_EQ(QMetaType::fromName("Currency"), QMetaType::fromType<Currency>());
   EXPECT_EQ(v.value<Currency>().Raw(), 125000);
   EXPECT_TRUE(v.canConvert<double>());
   EXPECT_DOUBLE_EQ(v.toDouble(), 12.5);

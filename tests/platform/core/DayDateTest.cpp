@@ -5,7 +5,7 @@
 
 #include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
-#include "tests/platform/core/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 namespace {
 
@@ -15,15 +15,16 @@ TEST(DayDateTest, DayNumbersOfKnownDates) {
     TDateTime value;
   };
   const Case cases[] = {
-      {1899, 12, 30, 0, 0, 0, 0, 0.0},      {1899, 12, 31, 0, 0, 0, 0, 1.0},
-      {1900, 1, 1, 0, 0, 0, 0, 2.0},        {2000, 1, 1, 0, 0, 0, 0, 36526.0},
-      {2024, 2, 29, 12, 0, 0, 0, 45351.5},  {2000, 1, 1, 6, 0, 0, 0, 36526.25},
-      {1899, 12, 29, 6, 0, 0, 0, -1.25},    // negative days keep a positive time of day
-      {1899, 12, 29, 18, 0, 0, 0, -1.75},   {1899, 12, 28, 0, 0, 0, 0, -2.0},
+      {1899, 12, 30, 0, 0, 0, 0, 0.0},     {1899, 12, 31, 0, 0, 0, 0, 1.0},
+      {1900, 1, 1, 0, 0, 0, 0, 2.0},       {2000, 1, 1, 0, 0, 0, 0, 36526.0},
+      {2024, 2, 29, 12, 0, 0, 0, 45351.5}, {2000, 1, 1, 6, 0, 0, 0, 36526.25},
+      {1899, 12, 29, 6, 0, 0, 0, -1.25},  // negative days keep a positive time of day
+      {1899, 12, 29, 18, 0, 0, 0, -1.75},  {1899, 12, 28, 0, 0, 0, 0, -2.0},
       {1899, 12, 30, 12, 0, 0, 0, 0.5},
   };
   for (const Case& c : cases) {
-    EXPECT_DOUBLE_EQ(DayDate::Encode(c.y, c.mo, c.d, c.h, c.mi, c.s, c.ms), c.value) << c.y << '-' << c.mo << '-' << c.d;
+    EXPECT_DOUBLE_EQ(DayDate::Encode(c.y, c.mo, c.d, c.h, c.mi, c.s, c.ms), c.value)
+        << c.y << '-' << c.mo << '-' << c.d;
     const QDateTime dt = DayDate::ToDateTime(c.value);
     EXPECT_EQ(dt, QDateTime(QDate(c.y, c.mo, c.d), QTime(c.h, c.mi, c.s, c.ms), Qt::UTC)) << c.value;
     EXPECT_EQ(dt.timeSpec(), Qt::UTC);
@@ -87,9 +88,11 @@ TEST(DayDateTest, NowAndTodayReadTheLocalClock) {
 
 TEST(DayDateTest, DisplayStringAndBadInput) {
   EXPECT_EQ(DayDate::ToDisplayString(0.0), QStringLiteral("30/12/1899"));
-  EXPECT_EQ(DayDate::ToDisplayString(DayDate::Encode(2024, 2, 29, 13, 5, 9)), QStringLiteral("29/02/2024 13:05:09"));
+  EXPECT_EQ(DayDate::ToDisplayString(DayDate::Encode(2024, 2, 29, 13, 5, 9)),
+            QStringLiteral("29/02/2024 13:05:09"));
   EXPECT_EQ(DayDate::ToDisplayString(-1.25), QStringLiteral("29/12/1899 06:00:00"));
-  EXPECT_EQ(DayDate::ToDisplayString(DayDate::Encode(2024, 1, 2, 0, 0, 0, 400)), QStringLiteral("02/01/2024 00:00:00"));
+  EXPECT_EQ(DayDate::ToDisplayString(DayDate::Encode(2024, 1, 2, 0, 0, 0, 400)),
+            QStringLiteral("02/01/2024 00:00:00"));
 
   EXPECT_THROW(DayDate::Encode(2023, 2, 29), EConvertError);
   EXPECT_THROW(DayDate::Encode(2023, 1, 1, 24, 0), EConvertError);

@@ -7,7 +7,7 @@
 #include "platform/core/Currency.h"
 #include "platform/core/DelphiFormat.h"
 #include "platform/core/Exceptions.h"
-#include "tests/platform/core/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 namespace {
 
@@ -39,7 +39,9 @@ TEST(DelphiFormatTest, Directives) {
       {"%8.5d", {QVariant(-42)}, "  -00042"},
       {"%d", {QVariant(qint64{-9223372036854775807 - 1})}, "-9223372036854775808"},
       {"%d", {QVariant(quint64{18446744073709551615ull})}, "18446744073709551615"},
-      {"%d %d %d", {QVariant::fromValue<qint16>(-3), QVariant::fromValue<uchar>(200), QVariant(7u)}, "-3 200 7"},
+      {"%d %d %d",
+       {QVariant::fromValue<qint16>(-3), QVariant::fromValue<uchar>(200), QVariant(7u)},
+       "-3 200 7"},
       {"%u", {QVariant(-1)}, "4294967295"},
       {"%u", {QVariant::fromValue<qint16>(-1)}, "4294967295"},
       {"%u", {QVariant(qint64{-1})}, "18446744073709551615"},
@@ -89,8 +91,10 @@ TEST(DelphiFormatTest, Directives) {
       {"%.3g", {QVariant(1234.5)}, "1,23E3"},
       {"%g", {QVariant(42)}, "42"},
       {"%g", {Money(125000)}, "12,5"},
-      {"%f|%g", {QVariant(std::numeric_limits<double>::quiet_NaN()),
-                 QVariant(-std::numeric_limits<double>::infinity())}, "NAN|-INF"},
+      {"%f|%g",
+       {QVariant(std::numeric_limits<double>::quiet_NaN()),
+        QVariant(-std::numeric_limits<double>::infinity())},
+       "NAN|-INF"},
   };
   for (const Case& c : cases) {
     const QString format = QString::fromUtf8(c.format);
@@ -123,6 +127,7 @@ TEST(DelphiFormatTest, MismatchesRaiseTheClassicMessage) {
       {"%.f", {QVariant(1.0)}, nullptr},
       {"%-", {QVariant(1)}, nullptr},
       {"%q", {QVariant(1)}, nullptr},
+      {"%Ť", {QVariant(1)}, nullptr},  // not read as its low byte ('d')
       {"%1:", {QVariant(1), QVariant(2)}, nullptr},
       {"%99999999999d", {QVariant(1)}, nullptr},
   };
@@ -132,8 +137,9 @@ TEST(DelphiFormatTest, MismatchesRaiseTheClassicMessage) {
       const QString out = Format(format, c.args);
       ADD_FAILURE() << c.format << " gave " << out.toStdString();
     } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(),
-                QStringLiteral("El formato '%1' no es válido o no es compatible con el argumento").arg(format));
+      EXPECT_EQ(
+          e.Message(),
+          QStringLiteral("El formato '%1' no es válido o no es compatible con el argumento").arg(format));
     }
   }
 }

@@ -7,13 +7,13 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/IniFile.h"
-#include "tests/platform/core/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 class IniFileTest : public ::testing::Test {
-protected:
+ protected:
   QString Write(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini")) {
     const QString path = dir.File(name);
     QFile f(path);
@@ -38,12 +38,14 @@ TEST_F(IniFileTest, OrderSurvivesSaveAndLoad) {
     ini.WriteString(QStringLiteral("Alfa"), QStringLiteral("z"), QStringLiteral("26"));
     ini.WriteString(QStringLiteral("Media"), QStringLiteral("m"), QStringLiteral("Matrículas ñ"));
     ini.WriteString(QStringLiteral("Alfa"), QStringLiteral("c"), QStringLiteral("3"));
-    ini.WriteString(QStringLiteral("zeta"), QStringLiteral("B"), QStringLiteral("dos"));  // same key, other case
+    ini.WriteString(QStringLiteral("zeta"), QStringLiteral("B"),
+                    QStringLiteral("dos"));  // same key, other case
     ini.Save();
   }
   EXPECT_EQ(Read(path), QByteArray("[Zeta]\nb=dos\na=1\n\n[Alfa]\nz=26\nc=3\n\n[Media]\nm=Matrículas ñ\n"));
   const TIniFile ini(path);
-  EXPECT_EQ(ini.Sections(), (QStringList{QStringLiteral("Zeta"), QStringLiteral("Alfa"), QStringLiteral("Media")}));
+  EXPECT_EQ(ini.Sections(),
+            (QStringList{QStringLiteral("Zeta"), QStringLiteral("Alfa"), QStringLiteral("Media")}));
   EXPECT_EQ(ini.Keys(QStringLiteral("alfa")), (QStringList{QStringLiteral("z"), QStringLiteral("c")}));
   EXPECT_EQ(ini.ReadString(QStringLiteral("MEDIA"), QStringLiteral("M")), QStringLiteral("Matrículas ñ"));
   EXPECT_EQ(ini.ReadString(QStringLiteral("Zeta"), QStringLiteral("b")), QStringLiteral("dos"));
@@ -51,38 +53,43 @@ TEST_F(IniFileTest, OrderSurvivesSaveAndLoad) {
 }
 
 TEST_F(IniFileTest, ParsingRules) {
-  const QString path = Write(QByteArray("\xEF\xBB\xBF"
-                                        "suelta = 1\r\n"
-                                        "; comentario\n"
-                                        "# otro\n"
-                                        "\n"
-                                        "  [ Bases ]  ; al lado\n"
-                                        "Ruta = C:\\datos\\a=b.mdb  \n"
-                                        "vacia=\n"
-                                        "Ruta=repetida\n"
-                                        "[bases]\n"
-                                        "Segunda=2\n"));
+  const QString path =
+      Write(QByteArray("\xEF\xBB\xBF"
+                       "suelta = 1\r\n"
+                       "; comentario\n"
+                       "# otro\n"
+                       "\n"
+                       "  [ Bases ]  ; al lado\n"
+                       "Ruta = C:\\datos\\a=b.mdb  \n"
+                       "vacia=\n"
+                       "Ruta=repetida\n"
+                       "[bases]\n"
+                       "Segunda=2\n"));
   TIniFile ini(path);
   EXPECT_EQ(ini.Sections(), (QStringList{QString(), QStringLiteral("Bases")}));
   EXPECT_EQ(ini.ReadString(QString(), QStringLiteral("suelta")), QStringLiteral("1"));
   // Everything after the first '=' is the value; the first of repeated keys wins.
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Bases"), QStringLiteral("ruta")), QStringLiteral("C:\\datos\\a=b.mdb"));
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Bases"), QStringLiteral("ruta")),
+            QStringLiteral("C:\\datos\\a=b.mdb"));
   EXPECT_EQ(ini.Keys(QStringLiteral("Bases")),
             (QStringList{QStringLiteral("Ruta"), QStringLiteral("vacia"), QStringLiteral("Segunda")}));
   EXPECT_TRUE(ini.ValueExists(QStringLiteral("Bases"), QStringLiteral("VACIA")));
-  EXPECT_EQ(ini.ReadString(QStringLiteral("Bases"), QStringLiteral("vacia"), QStringLiteral("def")), QString());
+  EXPECT_EQ(ini.ReadString(QStringLiteral("Bases"), QStringLiteral("vacia"), QStringLiteral("def")),
+            QString());
   EXPECT_EQ(ini.ReadString(QStringLiteral("Bases"), QStringLiteral("falta"), QStringLiteral("def")),
             QStringLiteral("def"));
   EXPECT_FALSE(ini.ValueExists(QStringLiteral("Otra"), QStringLiteral("Ruta")));
   // Keys outside any section stay at the top when saved.
   ini.WriteString(QString(), QStringLiteral("nueva"), QStringLiteral("x"));
-  EXPECT_EQ(ini.ToText(), QStringLiteral("suelta=1\nnueva=x\n\n[Bases]\nRuta=C:\\datos\\a=b.mdb\nvacia=\nSegunda=2\n"));
+  EXPECT_EQ(ini.ToText(),
+            QStringLiteral("suelta=1\nnueva=x\n\n[Bases]\nRuta=C:\\datos\\a=b.mdb\nvacia=\nSegunda=2\n"));
 }
 
 TEST_F(IniFileTest, TypedValues) {
   TIniFile ini;
-  ini.FromText(QStringLiteral("[N]\na=12\nb= -7 \nc=doce\nd=99999999999\ne=$1F\nf=\n"
-                              "[B]\nt=1\nf=0\nT=TRUE\nF=false\nx=2\ny=si\n"));
+  ini.FromText(
+      QStringLiteral("[N]\na=12\nb= -7 \nc=doce\nd=99999999999\ne=$1F\nf=\n"
+                     "[B]\nt=1\nf=0\nT=TRUE\nF=false\nx=2\ny=si\n"));
   const QString n = QStringLiteral("N");
   EXPECT_EQ(ini.ReadInteger(n, QStringLiteral("a"), 5), 12);
   EXPECT_EQ(ini.ReadInteger(n, QStringLiteral("b"), 5), -7);
@@ -136,7 +143,7 @@ TEST_F(IniFileTest, SaveFailuresRaise) {
   EXPECT_THROW(ini.SaveAs(dir.File(QStringLiteral("falta/x.ini"))), EIniFileError);
   const QString file = Write("x", QStringLiteral("archivo"));
   EXPECT_THROW(ini.SaveAs(file + QStringLiteral("/x.ini")), EIniFileError);  // parent is a file
-  EXPECT_THROW(ini.SaveAs(dir.Path()), EIniFileError);                      // target is a folder
+  EXPECT_THROW(ini.SaveAs(dir.Path()), EIniFileError);                       // target is a folder
 }
 
 TEST_F(IniFileTest, FailedSaveKeepsTheOldFile) {
@@ -162,7 +169,8 @@ TEST_F(IniFileTest, ValuesThatWouldNotReadBackAreRefused) {
   EXPECT_THROW(ini.WriteString(s, QStringLiteral("k=1"), QStringLiteral("v")), EIniFileError);
   EXPECT_THROW(ini.WriteString(s, QStringLiteral("[k"), QStringLiteral("v")), EIniFileError);
   EXPECT_THROW(ini.WriteString(s, QStringLiteral(";k"), QStringLiteral("v")), EIniFileError);
-  EXPECT_THROW(ini.WriteString(QStringLiteral("S]x"), QStringLiteral("k"), QStringLiteral("v")), EIniFileError);
+  EXPECT_THROW(ini.WriteString(QStringLiteral("S]x"), QStringLiteral("k"), QStringLiteral("v")),
+               EIniFileError);
   EXPECT_THROW(ini.WriteString(s, QStringLiteral("k"), QString(QChar(0))), EIniFileError);
   EXPECT_TRUE(ini.Sections().isEmpty());
 }
@@ -175,7 +183,10 @@ TEST_F(IniFileTest, DamagedFilesRaiseNamingFileAndLine) {
     const char* what;
   };
   const Case cases[] = {
-      {"latin1", QByteArray("[S]\nk=Matr\xED" "culas\n"), 2, "no es texto UTF-8 válido"},
+      {"latin1",
+       QByteArray("[S]\nk=Matr\xED"
+                  "culas\n"),
+       2, "no es texto UTF-8 válido"},
       {"overlong", QByteArray("[S]\n\nk=\xC0\xAF\n"), 3, "no es texto UTF-8 válido"},
       {"surrogate", QByteArray("k=\xED\xA0\x80\n"), 1, "no es texto UTF-8 válido"},
       {"nul", QByteArray("[S]\nk=a\0b\n", 10), 2, "contiene bytes nulos"},
@@ -196,6 +207,12 @@ TEST_F(IniFileTest, DamagedFilesRaiseNamingFileAndLine) {
       EXPECT_TRUE(e.Message().contains(QStringLiteral("línea %1").arg(c.line))) << c.name << ": " << e.what();
     }
   }
+  // A failed load leaves the object as it was, so a later Save cannot wipe the file.
+  TIniFile kept(Write("[S]\nk=1\n", QStringLiteral("good.ini")));
+  EXPECT_THROW(kept.Load(dir.File(QStringLiteral("garbage.ini"))), EIniFileError);
+  EXPECT_EQ(kept.FileName(), dir.File(QStringLiteral("good.ini")));
+  EXPECT_EQ(kept.ReadString(QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("1"));
+
   // A file cut right after a complete pair is a valid prefix.
   const TIniFile ini(Write("[S]\nk=1\nj=Matr\xC3\xAD", QStringLiteral("prefix.ini")));
   EXPECT_EQ(ini.ReadString(QStringLiteral("S"), QStringLiteral("j")), QStringLiteral("Matrí"));

@@ -8,7 +8,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
-#include "tests/platform/core/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 namespace {
 
@@ -64,13 +64,30 @@ TEST(VariantsTest, IntegersRoundToEvenAndReadTexts) {
     qint64 expected;
   };
   const Case cases[] = {
-      {Var::Null(), 0},          {Var::Empty(), 0},        {QVariant(true), 1},      {QVariant(false), 0},
-      {QVariant(2.5), 2},        {QVariant(3.5), 4},       {QVariant(-2.5), -2},     {QVariant(-3.5), -4},
-      {QVariant(2.6), 3},        {QVariant(-2.4), -2},     {QVariant(2.5f), 2},      {Money(25000), 2},
-      {Money(35000), 4},         {Money(-25001), -3},      {Money(-15000), -2},      {Text("12"), 12},
-      {Text(" -7 "), -7},        {Text("12,5"), 12},       {Text("13.5"), 14},       {Text("1.234.567"), 1234567},
-      {Text("1E3"), 1000},       {QVariant(QByteArray("42")), 42},
-      {Var::FromDate(45351.75), 45351},                    {QVariant(QDate(1899, 12, 29)), -1},
+      {Var::Null(), 0},
+      {Var::Empty(), 0},
+      {QVariant(true), 1},
+      {QVariant(false), 0},
+      {QVariant(2.5), 2},
+      {QVariant(3.5), 4},
+      {QVariant(-2.5), -2},
+      {QVariant(-3.5), -4},
+      {QVariant(2.6), 3},
+      {QVariant(-2.4), -2},
+      {QVariant(2.5f), 2},
+      {Money(25000), 2},
+      {Money(35000), 4},
+      {Money(-25001), -3},
+      {Money(-15000), -2},
+      {Text("12"), 12},
+      {Text(" -7 "), -7},
+      {Text("12,5"), 12},
+      {Text("13.5"), 14},
+      {Text("1.234.567"), 1234567},
+      {Text("1E3"), 1000},
+      {QVariant(QByteArray("42")), 42},
+      {Var::FromDate(45351.75), 45351},
+      {QVariant(QDate(1899, 12, 29)), -1},
       {QVariant(quint64{9223372036854775807ull}), std::numeric_limits<qint64>::max()},
       {Text("-9223372036854775808"), std::numeric_limits<qint64>::min()},
   };
@@ -147,8 +164,9 @@ TEST(VariantsTest, RealsAmountsAndBooleans) {
     bool expected;
   };
   const BoolCase bools[] = {
-      {Text("true"), true}, {Text("FALSE"), false}, {Text("0"), false}, {Text("2"), true}, {Text(" True "), true},
-      {QVariant(0), false}, {QVariant(-1), true},   {QVariant(0.0), false}, {Money(1), true}, {Var::Null(), false},
+      {Text("true"), true},   {Text("FALSE"), false}, {Text("0"), false},   {Text("2"), true},
+      {Text(" True "), true}, {QVariant(0), false},   {QVariant(-1), true}, {QVariant(0.0), false},
+      {Money(1), true},       {Var::Null(), false},
   };
   for (const BoolCase& c : bools) EXPECT_EQ(Var::ToBool(c.v), c.expected) << c.v.toString().toStdString();
 }
@@ -193,7 +211,8 @@ TEST(VariantsTest, DatesFromValuesAndTexts) {
   EXPECT_DOUBLE_EQ(Var::ToDateTime(QVariant(36526)), 36526.0);
   EXPECT_DOUBLE_EQ(Var::ToDateTime(Text("29/02/2024 13:05")), DayDate::Encode(2024, 2, 29, 13, 5));
   EXPECT_DOUBLE_EQ(Var::ToDateTime(Text("1/3/2024")), DayDate::Encode(2024, 3, 1));
-  EXPECT_DOUBLE_EQ(Var::ToDateTime(Text("2024-02-29T13:05:09.5")), DayDate::Encode(2024, 2, 29, 13, 5, 9, 500));
+  EXPECT_DOUBLE_EQ(Var::ToDateTime(Text("2024-02-29T13:05:09.5")),
+                   DayDate::Encode(2024, 2, 29, 13, 5, 9, 500));
   EXPECT_DOUBLE_EQ(Var::ToDateTime(Text("36526,25")), 36526.25);
   EXPECT_DOUBLE_EQ(Var::ToDateTime(Var::Null()), 0.0);
   EXPECT_EQ(Var::FromDate(1.5).toDateTime().timeSpec(), Qt::UTC);
