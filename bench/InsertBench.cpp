@@ -1,11 +1,11 @@
 // Student rows inserted through the statement builder (Jet text through the dialect
 // layer) against the same rows through one prepared SQLite statement, each in one
 // transaction; and the translation of typical statements.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include "App/CodiComu/SqlBuilders.h"
 #include "platform/core/Variants.h"
@@ -15,23 +15,49 @@
 
 namespace {
 
-const QStringList kFields = {
-    QStringLiteral("IDCentroT01"),   QStringLiteral("CodigoT01"),      QStringLiteral("NombreT01"),
-    QStringLiteral("ApellidosT01"),  QStringLiteral("NombreCompletoT01"), QStringLiteral("ActivoT01"),
-    QStringLiteral("NIFT01"),        QStringLiteral("DomicilioT01"),   QStringLiteral("CPPoblacionT01"),
-    QStringLiteral("PoblacionT01"),  QStringLiteral("ProvinciaT01"),   QStringLiteral("Telf1T01"),
-    QStringLiteral("EMailT01"),      QStringLiteral("FechaNacT01"),    QStringLiteral("SexoT01"),
-    QStringLiteral("IBANT01"),       QStringLiteral("BICT01"),         QStringLiteral("CCCNombreTitularT01"),
-    QStringLiteral("ReferenciaMandatoT01"), QStringLiteral("FechaMandatoT01")};
+const QStringList kFields = {QStringLiteral("IDCentroT01"),
+                             QStringLiteral("CodigoT01"),
+                             QStringLiteral("NombreT01"),
+                             QStringLiteral("ApellidosT01"),
+                             QStringLiteral("NombreCompletoT01"),
+                             QStringLiteral("ActivoT01"),
+                             QStringLiteral("NIFT01"),
+                             QStringLiteral("DomicilioT01"),
+                             QStringLiteral("CPPoblacionT01"),
+                             QStringLiteral("PoblacionT01"),
+                             QStringLiteral("ProvinciaT01"),
+                             QStringLiteral("Telf1T01"),
+                             QStringLiteral("EMailT01"),
+                             QStringLiteral("FechaNacT01"),
+                             QStringLiteral("SexoT01"),
+                             QStringLiteral("IBANT01"),
+                             QStringLiteral("BICT01"),
+                             QStringLiteral("CCCNombreTitularT01"),
+                             QStringLiteral("ReferenciaMandatoT01"),
+                             QStringLiteral("FechaMandatoT01")};
 
 QVariantList StudentRow(int i) {
   const QString name = QStringLiteral("Nombre%1").arg(i);
   const QString surname = QStringLiteral("Apellido O'Núñez %1").arg(i);
-  return {1, i, name, surname, surname + QStringLiteral(", ") + name, true, QStringLiteral("12345678Z"),
-          QStringLiteral("Calle Mayor, %1").arg(i), QStringLiteral("08001"), QStringLiteral("Barcelona"),
-          QStringLiteral("Barcelona"), QStringLiteral("600000000"), QStringLiteral("alumno%1@ejemplo.es").arg(i),
-          Var::FromDate(40000 + i % 3000), QStringLiteral("H"), QStringLiteral("ES9121000418450200051332"),
-          QStringLiteral("CAIXESBBXXX"), surname, QStringLiteral("MANDATO%1").arg(i, 10, 10, QLatin1Char('0')),
+  return {1,
+          i,
+          name,
+          surname,
+          surname + QStringLiteral(", ") + name,
+          true,
+          QStringLiteral("12345678Z"),
+          QStringLiteral("Calle Mayor, %1").arg(i),
+          QStringLiteral("08001"),
+          QStringLiteral("Barcelona"),
+          QStringLiteral("Barcelona"),
+          QStringLiteral("600000000"),
+          QStringLiteral("alumno%1@ejemplo.es").arg(i),
+          Var::FromDate(40000 + i % 3000),
+          QStringLiteral("H"),
+          QStringLiteral("ES9121000418450200051332"),
+          QStringLiteral("CAIXESBBXXX"),
+          surname,
+          QStringLiteral("MANDATO%1").arg(i, 10, 10, QLatin1Char('0')),
           Var::FromDate(46000)};
 }
 
@@ -101,7 +127,8 @@ void BM_TranslateInsert(benchmark::State& state) {
   Bench b("translate.mdb");
   QString literals;
   const QVariantList row = StudentRow(7);
-  for (int i = 0; i < row.size(); ++i) literals += (i ? QStringLiteral(", ") : QString()) + ValorSQL(b.db, row[i]);
+  for (int i = 0; i < row.size(); ++i)
+    literals += (i ? QStringLiteral(", ") : QString()) + ValorSQL(b.db, row[i]);
   const QString sql = QStringLiteral("INSERT INTO T01Alumnos (") + kFields.join(QStringLiteral(", ")) +
                       QStringLiteral(") VALUES (") + literals + QLatin1Char(')');
   for (auto _ : state) benchmark::DoNotOptimize(JetTranslator::Translate(sql));
@@ -111,8 +138,10 @@ void BM_TranslateJoinUpdate(benchmark::State& state) {
   const QString sql = QStringLiteral(
       "UPDATE T14ConceptosMatricula INNER JOIN T14ConceptosMatricula AS T2 ON "
       "T14ConceptosMatricula.IDConcMatrPadreT14 = T2.IDConceptoMatriculaT14\nSET "
-      "T14ConceptosMatricula.ConceptoT14=[T2].[ConceptoT14],T14ConceptosMatricula.ImporteBaseT14=[T2].[ImporteBaseT14],"
-      "T14ConceptosMatricula.TPCIvaT14=[T2].[TPCIvaT14]\nWHERE (T2.IDCursoT14=12) AND (IsNull(T2.IDGrupoT14))");
+      "T14ConceptosMatricula.ConceptoT14=[T2].[ConceptoT14],T14ConceptosMatricula.ImporteBaseT14=[T2].["
+      "ImporteBaseT14],"
+      "T14ConceptosMatricula.TPCIvaT14=[T2].[TPCIvaT14]\nWHERE (T2.IDCursoT14=12) AND "
+      "(IsNull(T2.IDGrupoT14))");
   for (auto _ : state) benchmark::DoNotOptimize(JetTranslator::Translate(sql));
 }
 

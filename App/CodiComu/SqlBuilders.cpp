@@ -64,44 +64,47 @@ void EsborraRegistres(TDataBaseZUL& db, const QString& table, const QString& con
   db.ExecuteSQL(QStringLiteral("DELETE FROM ") + table + QStringLiteral("\nWHERE ") + condition);
 }
 
-void ModificaRegistres(TDataBaseZUL& db, const QString& table, const QString& setClause, const QString& condition) {
+void ModificaRegistres(TDataBaseZUL& db, const QString& table, const QString& setClause,
+                       const QString& condition) {
   QString sql = QStringLiteral("UPDATE ") + table + QStringLiteral("\nSET ") + setClause;
   if (!condition.isEmpty()) sql += QStringLiteral("\nWHERE ") + condition;
   try {
     db.ExecuteSQL(sql);
   } catch (Exception& e) {
-    QString message = QStringLiteral("Error al modificar registros (Tipo \"") + QString::fromUtf8(e.ClassName()) +
-                      QStringLiteral("\"):\n") + e.Message();
+    QString message = QStringLiteral("Error al modificar registros (Tipo \"") +
+                      QString::fromUtf8(e.ClassName()) + QStringLiteral("\"):\n") + e.Message();
     if (DefaultDataBase::SqlFlag()) message += QStringLiteral("\n\nSQL Generado:\n") + sql;
     e.SetMessage(message);
     throw;
   }
 }
 
-void CreaRegistre(TDataBaseZUL& db, const QString& table, const QStringList& fields, const QVariantList& values) {
+void CreaRegistre(TDataBaseZUL& db, const QString& table, const QStringList& fields,
+                  const QVariantList& values) {
   if (fields.size() != values.size()) {
-    throw Exception(QStringLiteral("ERROR a CreaRegistre: La longitud de Camps és diferent de la longitud de valors!"));
+    throw Exception(
+        QStringLiteral("ERROR a CreaRegistre: La longitud de Camps és diferent de la longitud de valors!"));
   }
   QString literals;
   for (int i = 0; i < values.size(); ++i) {
     if (i > 0) literals += QStringLiteral(", ");
     literals += ValorSQL(db, values.at(i));
   }
-  const QString rest = table + QStringLiteral(" (") + fields.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                       literals + QLatin1Char(')');
+  const QString rest = table + QStringLiteral(" (") + fields.join(QStringLiteral(", ")) +
+                       QStringLiteral(") VALUES (") + literals + QLatin1Char(')');
   try {
     db.ExecuteSQL(QStringLiteral("INSERT INTO ") + rest);
   } catch (Exception& e) {
-    QString message = QStringLiteral("Error al insertar registros (Tipo \"") + QString::fromUtf8(e.ClassName()) +
-                      QStringLiteral("\"):\n") + e.Message();
+    QString message = QStringLiteral("Error al insertar registros (Tipo \"") +
+                      QString::fromUtf8(e.ClassName()) + QStringLiteral("\"):\n") + e.Message();
     if (!DefaultDataBase::SqlFlag()) message += QStringLiteral("\n\nSQL Generado:\nINSERT INTO ") + rest;
     e.SetMessage(message);
     throw;
   }
 }
 
-QVariant CreaRegistreAmbID(TDataBaseZUL& db, const QString& table, const QString& keyField, const QStringList& fields,
-                           const QVariantList& values) {
+QVariant CreaRegistreAmbID(TDataBaseZUL& db, const QString& table, const QString& keyField,
+                           const QStringList& fields, const QVariantList& values) {
   CreaRegistre(db, table, fields, values);
   return FirstValue(db, UltimSql(table, keyField), QStringLiteral("Ultim"));
 }

@@ -17,11 +17,13 @@ QString ValorSQL(const TDataBaseZUL& db, const QVariant& value);
 QString ValorSQL(const QVariant& value);
 
 void EsborraRegistres(TDataBaseZUL& db, const QString& table, const QString& condition);
-void ModificaRegistres(TDataBaseZUL& db, const QString& table, const QString& setClause, const QString& condition);
-void CreaRegistre(TDataBaseZUL& db, const QString& table, const QStringList& fields, const QVariantList& values);
+void ModificaRegistres(TDataBaseZUL& db, const QString& table, const QString& setClause,
+                       const QString& condition);
+void CreaRegistre(TDataBaseZUL& db, const QString& table, const QStringList& fields,
+                  const QVariantList& values);
 // Inserts and returns the new record's key (the highest key of the table).
-QVariant CreaRegistreAmbID(TDataBaseZUL& db, const QString& table, const QString& keyField, const QStringList& fields,
-                           const QVariantList& values);
+QVariant CreaRegistreAmbID(TDataBaseZUL& db, const QString& table, const QString& keyField,
+                           const QStringList& fields, const QVariantList& values);
 QVariant MaximValor(TDataBaseZUL& db, const QString& table, const QString& keyField);
 int ComptaRegistres(TDataBaseZUL& db, const QString& field, const QString& table, const QString& condition);
 // The field of the first row matching the condition on the default database, or null.

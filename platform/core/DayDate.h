@@ -18,8 +18,8 @@ QDate BaseDate();  // 1899-12-30
 
 // Conversions. Times are kept to the millisecond, rounded to the nearest one.
 TDateTime FromDate(const QDate& date);
-TDateTime FromTime(const QTime& time);         // the fraction only
-TDateTime FromDateTime(const QDateTime& dt);   // uses the date and time as shown (no zone shift)
+TDateTime FromTime(const QTime& time);        // the fraction only
+TDateTime FromDateTime(const QDateTime& dt);  // uses the date and time as shown (no zone shift)
 TDateTime Encode(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int msec = 0);
 QDate ToDate(TDateTime value);
 QTime ToTime(TDateTime value);

@@ -110,7 +110,7 @@ QString ZeroPadded(QString digits, int minDigits) {
 }
 
 class Formatter {
- public:
+public:
   Formatter(const QString& format, const QVariantList& args) : m_format(format), m_args(args) {}
 
   QString Run() {
@@ -133,7 +133,7 @@ class Formatter {
     return out;
   }
 
- private:
+private:
   QChar Peek() const { return m_pos < m_format.size() ? m_format[m_pos] : QChar(); }
 
   const QVariant& NextArg() {

@@ -22,11 +22,11 @@ private:
   QByteArray m_utf8;
 };
 
-#define LUMA_DECLARE_EXCEPTION(Name, Base)                                  \
-  class Name : public Base {                                                \
-  public:                                                                   \
-    using Base::Base;                                                       \
-    const char* ClassName() const override { return #Name; }                \
+#define LUMA_DECLARE_EXCEPTION(Name, Base)                   \
+  class Name : public Base {                                 \
+  public:                                                    \
+    using Base::Base;                                        \
+    const char* ClassName() const override { return #Name; } \
   };
 
 // Silent abort: the operation is cancelled and nothing is shown.

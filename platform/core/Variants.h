@@ -41,8 +41,8 @@ inline QVariant Empty() { return QVariant(); }
 QVariant FromCurrency(Currency c);
 QVariant FromDate(TDateTime value);  // a date variant (QDateTime)
 
-bool IsEmpty(const QVariant& v);      // invalid QVariant
-bool IsNull(const QVariant& v);       // the database null (also a null-valued typed QVariant)
+bool IsEmpty(const QVariant& v);  // invalid QVariant
+bool IsNull(const QVariant& v);   // the database null (also a null-valued typed QVariant)
 bool IsNullOrEmpty(const QVariant& v);
 
 // The kind of a variant. QString is UString, QByteArray String, a list Array|Variant,

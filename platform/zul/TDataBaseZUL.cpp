@@ -1,9 +1,9 @@
 #include "platform/zul/TDataBaseZUL.h"
 
-#include <QFileInfo>
-#include <algorithm>
-#include <QLocale>
 #include <sqlite3.h>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
 
 #include "platform/core/Currency.h"
 #include "platform/core/DayDate.h"
@@ -66,7 +66,8 @@ void TDataBaseZUL::OpenWithFlags(const QString& fileName, int flags, bool readOn
   if (rc != SQLITE_OK) {
     const QString detail = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString();
     sqlite3_close_v2(db);
-    throw EDatabaseError(QStringLiteral("No se ha podido abrir la base de datos «%1»: %2").arg(fileName, detail));
+    throw EDatabaseError(
+        QStringLiteral("No se ha podido abrir la base de datos «%1»: %2").arg(fileName, detail));
   }
   sqlite3_extended_result_codes(db, 1);
   sqlite3_busy_timeout(db, 5000);
@@ -82,7 +83,8 @@ void TDataBaseZUL::OpenWithFlags(const QString& fileName, int flags, bool readOn
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) {
       throw EDatabaseError(QStringLiteral("El archivo «%1» no es una base de datos válida").arg(fileName));
     }
-    throw EDatabaseError(QStringLiteral("No se ha podido abrir la base de datos «%1» (código %2)").arg(fileName).arg(rc));
+    throw EDatabaseError(
+        QStringLiteral("No se ha podido abrir la base de datos «%1» (código %2)").arg(fileName).arg(rc));
   }
   m_db = db;
   m_fileName = fileName;
@@ -105,18 +107,33 @@ void TDataBaseZUL::RequireOpen() const {
   if (!m_db) throw EDatabaseError(QStringLiteral("La base de datos no está abierta"));
 }
 
-QString TDataBaseZUL::TranslateSQL(const QString& jetSql) { return JetTranslator::Translate(jetSql).Display(); }
+QString TDataBaseZUL::TranslateSQL(const QString& jetSql) {
+  return JetTranslator::Translate(jetSql).Display();
+}
 
 int TDataBaseZUL::ExecuteSQL(const QString& jetSql) {
   RequireOpen();
   const JetTranslation translation = JetTranslator::Translate(jetSql);
+  if (translation.statements.size() == 1)
+    return TPreparedStatement(*this, translation.statements.front()).Run();
+  // A statement that became several (an update of several tables of a join) is
+  // all or nothing.
+  Exec("SAVEPOINT luma_statement");
   int changed = 0;
-  for (const SqliteStatement& statement : translation.statements) {
-    TPreparedStatement prepared(*this, statement);
-    // A multi-table update runs one statement per table over the same joined rows:
-    // the rows changed are those rows, not their sum.
-    changed = std::max(changed, prepared.Run());
+  try {
+    for (const SqliteStatement& statement : translation.statements) {
+      // Each is prepared just before it runs: it may use a table the previous one made.
+      TPreparedStatement prepared(*this, statement);
+      // The rows changed are the joined rows, not their sum over the tables.
+      changed = std::max(changed, prepared.Run());
+    }
+  } catch (...) {
+    if (!sqlite3_get_autocommit(m_db)) {
+      sqlite3_exec(m_db, "ROLLBACK TO luma_statement; RELEASE luma_statement", nullptr, nullptr, nullptr);
+    }
+    throw;
   }
+  Exec("RELEASE luma_statement");
   return changed;
 }
 
@@ -196,7 +213,8 @@ void TDataBaseZUL::CommitTrans(int token) {
     throw EDatabaseError(QStringLiteral("La transacción se ha anulado por un error de la base de datos"));
   }
   if (m_tokens.empty() || m_tokens.back() != token) {
-    throw EDatabaseError(QStringLiteral("No hay ninguna transacción en curso con el identificador %1").arg(token));
+    throw EDatabaseError(
+        QStringLiteral("No hay ninguna transacción en curso con el identificador %1").arg(token));
   }
   if (m_tokens.size() == 1) {
     Exec("COMMIT");
@@ -210,7 +228,8 @@ void TDataBaseZUL::RollbackTrans(int token) {
   RequireOpen();
   const auto it = std::find(m_tokens.begin(), m_tokens.end(), token);
   if (it == m_tokens.end()) {
-    throw EDatabaseError(QStringLiteral("No hay ninguna transacción en curso con el identificador %1").arg(token));
+    throw EDatabaseError(
+        QStringLiteral("No hay ninguna transacción en curso con el identificador %1").arg(token));
   }
   if (sqlite3_get_autocommit(m_db)) {
     m_tokens.clear();  // already undone by the engine

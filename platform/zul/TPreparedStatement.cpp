@@ -11,7 +11,8 @@ TPreparedStatement::TPreparedStatement(TDataBaseZUL& db, const SqliteStatement& 
   db.RequireOpen();
   m_stmt = db.m_cache->Take(m_sql);
   if (!m_stmt) {
-    const int rc = sqlite3_prepare_v2(db.m_db, m_sql.constData(), static_cast<int>(m_sql.size()), &m_stmt, nullptr);
+    const int rc =
+        sqlite3_prepare_v2(db.m_db, m_sql.constData(), static_cast<int>(m_sql.size()), &m_stmt, nullptr);
     if (rc != SQLITE_OK) {
       sqlite3_finalize(m_stmt);
       m_stmt = nullptr;
@@ -29,10 +30,11 @@ TPreparedStatement::~TPreparedStatement() {
 void TPreparedStatement::Bind(const SqliteStatement& statement) {
   const int expected = sqlite3_bind_parameter_count(m_stmt);
   if (expected != statement.params.size()) {
-    throw EDatabaseError(QStringLiteral("Error interno de la base de datos: la instrucción espera %1 valores y se "
-                                        "han dado %2")
-                             .arg(expected)
-                             .arg(statement.params.size()));
+    throw EDatabaseError(
+        QStringLiteral("Error interno de la base de datos: la instrucción espera %1 valores y se "
+                       "han dado %2")
+            .arg(expected)
+            .arg(statement.params.size()));
   }
   m_buffers.reserve(statement.params.size());
   for (int i = 0; i < statement.params.size(); ++i) {

@@ -21,31 +21,46 @@ ColumnType FromDeclaredType(const char* declared) {
   ColumnType c;
   if (!declared) return c;
   const QByteArray d = QByteArray(declared).trimmed().toUpper();
-  if (d.startsWith("CURRENCY")) c.type = TFieldType::ftCurrency;
-  else if (d.startsWith("DATETIME")) c.type = TFieldType::ftDateTime;
-  else if (d.startsWith("DATE")) c.type = TFieldType::ftDate;
-  else if (d.startsWith("TIME")) c.type = TFieldType::ftTime;
-  else if (d.startsWith("BOOLEAN") || d.startsWith("BIT")) c.type = TFieldType::ftBoolean;
-  else if (d.startsWith("LONGTEXT") || d.startsWith("MEMO")) c.type = TFieldType::ftMemo;
+  if (d.startsWith("CURRENCY"))
+    c.type = TFieldType::ftCurrency;
+  else if (d.startsWith("DATETIME"))
+    c.type = TFieldType::ftDateTime;
+  else if (d.startsWith("DATE"))
+    c.type = TFieldType::ftDate;
+  else if (d.startsWith("TIME"))
+    c.type = TFieldType::ftTime;
+  else if (d.startsWith("BOOLEAN") || d.startsWith("BIT"))
+    c.type = TFieldType::ftBoolean;
+  else if (d.startsWith("LONGTEXT") || d.startsWith("MEMO"))
+    c.type = TFieldType::ftMemo;
   else if (d.startsWith("VARCHAR") || d.startsWith("TEXT") || d.startsWith("CHAR")) {
     c.type = TFieldType::ftWideString;
     const int open = d.indexOf('(');
     const int close = d.indexOf(')');
     c.size = (open > 0 && close > open) ? d.mid(open + 1, close - open - 1).toInt() : 255;
-  } else if (d.startsWith("SMALLINT")) c.type = TFieldType::ftSmallint;
-  else if (d.startsWith("INTEGER") || d.startsWith("INT")) c.type = TFieldType::ftInteger;
-  else if (d.startsWith("DOUBLE") || d.startsWith("REAL") || d.startsWith("FLOAT")) c.type = TFieldType::ftFloat;
-  else if (d.startsWith("BLOB")) c.type = TFieldType::ftBlob;
+  } else if (d.startsWith("SMALLINT"))
+    c.type = TFieldType::ftSmallint;
+  else if (d.startsWith("INTEGER") || d.startsWith("INT"))
+    c.type = TFieldType::ftInteger;
+  else if (d.startsWith("DOUBLE") || d.startsWith("REAL") || d.startsWith("FLOAT"))
+    c.type = TFieldType::ftFloat;
+  else if (d.startsWith("BLOB"))
+    c.type = TFieldType::ftBlob;
   return c;
 }
 
 TFieldType FromStorageClass(int storage) {
   switch (storage) {
-    case SQLITE_INTEGER: return TFieldType::ftInteger;
-    case SQLITE_FLOAT: return TFieldType::ftFloat;
-    case SQLITE_TEXT: return TFieldType::ftWideString;
-    case SQLITE_BLOB: return TFieldType::ftBlob;
-    default: return TFieldType::ftUnknown;
+    case SQLITE_INTEGER:
+      return TFieldType::ftInteger;
+    case SQLITE_FLOAT:
+      return TFieldType::ftFloat;
+    case SQLITE_TEXT:
+      return TFieldType::ftWideString;
+    case SQLITE_BLOB:
+      return TFieldType::ftBlob;
+    default:
+      return TFieldType::ftUnknown;
   }
 }
 
@@ -70,8 +85,10 @@ QVariant ReadValue(sqlite3_stmt* stmt, int col, TFieldType type) {
       if (numeric) return Var::FromDate(sqlite3_column_double(stmt, col));
       break;
     case TFieldType::ftCurrency:
-      if (storage == SQLITE_INTEGER) return Var::FromCurrency(Currency::FromInt(sqlite3_column_int64(stmt, col)));
-      if (storage == SQLITE_FLOAT) return Var::FromCurrency(Currency::FromDouble(sqlite3_column_double(stmt, col)));
+      if (storage == SQLITE_INTEGER)
+        return Var::FromCurrency(Currency::FromInt(sqlite3_column_int64(stmt, col)));
+      if (storage == SQLITE_FLOAT)
+        return Var::FromCurrency(Currency::FromDouble(sqlite3_column_double(stmt, col)));
       break;
     case TFieldType::ftFloat:
       if (numeric) return QVariant(sqlite3_column_double(stmt, col));
@@ -80,8 +97,10 @@ QVariant ReadValue(sqlite3_stmt* stmt, int col, TFieldType type) {
       break;
   }
   switch (storage) {
-    case SQLITE_INTEGER: return IntegerValue(sqlite3_column_int64(stmt, col));
-    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, col));
+    case SQLITE_INTEGER:
+      return IntegerValue(sqlite3_column_int64(stmt, col));
+    case SQLITE_FLOAT:
+      return QVariant(sqlite3_column_double(stmt, col));
     case SQLITE_BLOB: {
       const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, col));
       return QVariant(QByteArray(data, sqlite3_column_bytes(stmt, col)));
@@ -126,7 +145,8 @@ void TSQLDataSet::Open() {
     const ColumnType ct = FromDeclaredType(sqlite3_column_decltype(stmt, c));
     types[c] = ct.type;
     typed[c] = ct.type != TFieldType::ftUnknown;
-    auto field = std::make_unique<TField>(this, c, QString::fromUtf8(sqlite3_column_name(stmt, c)), ct.type, ct.size);
+    auto field =
+        std::make_unique<TField>(this, c, QString::fromUtf8(sqlite3_column_name(stmt, c)), ct.type, ct.size);
     if (const char* table = sqlite3_column_table_name(stmt, c)) field->SetOrigin(QString::fromUtf8(table));
     field->SetReadOnly(m_flag == 1);
     fields.push_back(std::move(field));
@@ -135,7 +155,8 @@ void TSQLDataSet::Open() {
     std::vector<QVariant> row;
     row.reserve(columns);
     for (int c = 0; c < columns; ++c) {
-      if (!typed[c] && types[c] == TFieldType::ftUnknown) types[c] = FromStorageClass(sqlite3_column_type(stmt, c));
+      if (!typed[c] && types[c] == TFieldType::ftUnknown)
+        types[c] = FromStorageClass(sqlite3_column_type(stmt, c));
       row.push_back(ReadValue(stmt, c, types[c]));
     }
     rows.push_back(std::move(row));

@@ -25,7 +25,7 @@ public:
   const QString& SQL() const { return m_sql; }
   void SetSQL(const QString& jetSql);  // closes the dataset
 
-  void Open();   // raises EDatabaseError with a Spanish message on failure
+  void Open();  // raises EDatabaseError with a Spanish message on failure
   void Close();
   bool Active() const { return m_active; }
   void Refresh();  // re-runs the query, staying on the same record number when possible

@@ -12,7 +12,7 @@
 enum class SchemaEdition { Full, Lite };
 
 class SchemaDefinition {
- public:
+public:
   // Every table, in table-number order, then the parameter and version tables.
   static const std::vector<TableDef>& Tables();
 

@@ -1,9 +1,9 @@
 // Test programs run at build time (test discovery) and under CI without a display,
 // and never touch the real home folder.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 #include "tests/support/TempDir.h"
 

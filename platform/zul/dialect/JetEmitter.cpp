@@ -1,5 +1,7 @@
 #include "platform/zul/dialect/JetEmitter.h"
 
+#include "platform/zul/dialect/JetFunctionNames.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -13,103 +15,6 @@
 
 namespace {
 
-enum class Fn : unsigned char { Rename, Native, IsNull };
-
-struct FunctionEntry {
-  const char* jet;  // upper case, without '$'
-  const char* sql;
-  bool numeric;     // the result is surely a number
-  Fn kind;
-};
-
-// Sorted by jet name for the binary search.
-constexpr FunctionEntry kFunctions[] = {
-    {"ABS", "jet_abs", true, Fn::Rename},
-    {"ASC", "jet_asc", true, Fn::Rename},
-    {"ASCW", "jet_ascw", true, Fn::Rename},
-    {"AVG", nullptr, true, Fn::Native},
-    {"CBOOL", "jet_cbool", true, Fn::Rename},
-    {"CBYTE", "jet_cbyte", true, Fn::Rename},
-    {"CCUR", "jet_ccur", true, Fn::Rename},
-    {"CDATE", "jet_cdate", true, Fn::Rename},
-    {"CDBL", "jet_cdbl", true, Fn::Rename},
-    {"CHOOSE", "jet_choose", false, Fn::Rename},
-    {"CHR", "jet_chr", false, Fn::Rename},
-    {"CHRW", "jet_chrw", false, Fn::Rename},
-    {"CINT", "jet_cint", true, Fn::Rename},
-    {"CLNG", "jet_clng", true, Fn::Rename},
-    {"COUNT", nullptr, true, Fn::Native},
-    {"CSNG", "jet_csng", true, Fn::Rename},
-    {"CSTR", "jet_cstr", false, Fn::Rename},
-    {"DATE", "jet_date", true, Fn::Rename},
-    {"DATEADD", "jet_dateadd", true, Fn::Rename},
-    {"DATEDIFF", "jet_datediff", true, Fn::Rename},
-    {"DATEPART", "jet_datepart", true, Fn::Rename},
-    {"DATESERIAL", "jet_dateserial", true, Fn::Rename},
-    {"DATEVALUE", "jet_datevalue", true, Fn::Rename},
-    {"DAY", "jet_day", true, Fn::Rename},
-    {"FIRST", "jet_first", false, Fn::Rename},
-    {"FIX", "jet_fix", true, Fn::Rename},
-    {"FORMAT", "jet_format", false, Fn::Rename},
-    {"HOUR", "jet_hour", true, Fn::Rename},
-    {"IIF", "iif", false, Fn::Rename},
-    {"INSTR", "jet_instr", true, Fn::Rename},
-    {"INT", "jet_int", true, Fn::Rename},
-    {"ISNULL", nullptr, true, Fn::IsNull},
-    {"ISNUMERIC", "jet_isnumeric", true, Fn::Rename},
-    {"LAST", "jet_last", false, Fn::Rename},
-    {"LCASE", "jet_lcase", false, Fn::Rename},
-    {"LEFT", "jet_left", false, Fn::Rename},
-    {"LEN", "jet_len", true, Fn::Rename},
-    {"LTRIM", "jet_ltrim", false, Fn::Rename},
-    {"MID", "jet_mid", false, Fn::Rename},
-    {"MINUTE", "jet_minute", true, Fn::Rename},
-    {"MONTH", "jet_month", true, Fn::Rename},
-    {"NOW", "jet_now", true, Fn::Rename},
-    {"NZ", "jet_nz", false, Fn::Rename},
-    {"REPLACE", "jet_replace", false, Fn::Rename},
-    {"RIGHT", "jet_right", false, Fn::Rename},
-    {"ROUND", "jet_round", true, Fn::Rename},
-    {"RTRIM", "jet_rtrim", false, Fn::Rename},
-    {"SECOND", "jet_second", true, Fn::Rename},
-    {"SGN", "jet_sgn", true, Fn::Rename},
-    {"SPACE", "jet_space", false, Fn::Rename},
-    {"STR", "jet_str", false, Fn::Rename},
-    {"STRCOMP", "jet_strcomp", true, Fn::Rename},
-    {"STRING", "jet_string", false, Fn::Rename},
-    {"SUM", nullptr, true, Fn::Native},
-    {"SWITCH", "jet_switch", false, Fn::Rename},
-    {"TIME", "jet_time", true, Fn::Rename},
-    {"TIMESERIAL", "jet_timeserial", true, Fn::Rename},
-    {"TIMEVALUE", "jet_timevalue", true, Fn::Rename},
-    {"TRIM", "jet_trim", false, Fn::Rename},
-    {"UCASE", "jet_ucase", false, Fn::Rename},
-    {"VAL", "jet_val", true, Fn::Rename},
-    {"WEEKDAY", "jet_weekday", true, Fn::Rename},
-    {"YEAR", "jet_year", true, Fn::Rename},
-};
-
-const FunctionEntry* LookupFunction(QStringView name) {
-  if (name.endsWith(u'$')) name.chop(1);
-  if (name.size() < 2 || name.size() > 12) return nullptr;
-  char buf[13];
-  for (qsizetype i = 0; i < name.size(); ++i) {
-    const char16_t c = name[i].unicode();
-    if (c >= u'a' && c <= u'z') {
-      buf[i] = static_cast<char>(c - 32);
-    } else if (c < 128) {
-      buf[i] = static_cast<char>(c);
-    } else {
-      return nullptr;
-    }
-  }
-  buf[name.size()] = 0;
-  const auto* end = std::end(kFunctions);
-  const auto* it = std::lower_bound(std::begin(kFunctions), end, buf,
-                                    [](const FunctionEntry& f, const char* k) { return std::strcmp(f.jet, k) < 0; });
-  return it != end && std::strcmp(it->jet, buf) == 0 ? it : nullptr;
-}
-
 bool IsIdentChar(QChar c) {
   const char16_t u = c.unicode();
   return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '"' ||
@@ -120,18 +25,27 @@ int Precedence(const JetToken& t) {
   if (t.kind == JetToken::Word) return t.kw == JetKw::Mod ? 3 : 0;
   if (t.kind != JetToken::Op) return 0;
   switch (t.op) {
-    case JetOp::Caret: return 7;
+    case JetOp::Caret:
+      return 7;
     case JetOp::Star:
-    case JetOp::Slash: return 5;
-    case JetOp::Backslash: return 4;
+    case JetOp::Slash:
+      return 5;
+    case JetOp::Backslash:
+      return 4;
     case JetOp::Plus:
-    case JetOp::Minus: return 2;
-    case JetOp::Amp: return 1;
-    default: return 0;
+    case JetOp::Minus:
+      return 2;
+    case JetOp::Amp:
+      return 1;
+    default:
+      return 0;
   }
 }
 
 constexpr int kUnaryPrecedence = 6;
+
+// Keywords that are also function names: LEFT JOIN and Left(...), ORDER BY x ASC and Asc(...).
+bool IsFunctionKeyword(JetKw kw) { return kw == JetKw::Left || kw == JetKw::Right || kw == JetKw::Asc; }
 
 }  // namespace
 
@@ -147,7 +61,7 @@ struct JetEmitter::Node {
 // Precedence climbing over the items of one run.
 class JetEmitter::TreeParser {
 public:
-  TreeParser(const JetEmitter& em, int b, int e, std::vector<Node>& nodes) : m_em(em), m_nodes(nodes), m_end(e) {
+  TreeParser(const JetEmitter& em, int b, int e, std::vector<Node>& nodes) : m_em(em), m_nodes(nodes) {
     for (int i = b; i < e; i = em.ItemEnd(i, e)) m_items.push_back(i);
     m_items.push_back(e);
   }
@@ -220,7 +134,6 @@ private:
   std::vector<Node>& m_nodes;
   std::vector<int> m_items;  // first token of each item, then the end
   size_t m_pos = 0;
-  [[maybe_unused]] int m_end;
 };
 
 JetEmitter::JetEmitter(QStringView source, const std::vector<JetToken>& tokens, SqliteStatement& out)
@@ -245,7 +158,7 @@ bool JetEmitter::IsName(int i) const {
 bool JetEmitter::IsCall(int i) const {
   const JetToken& t = T(i);
   if (t.kind != JetToken::Word) return false;
-  if (t.kw != JetKw::None && t.kw != JetKw::Left && t.kw != JetKw::Right) return false;
+  if (t.kw != JetKw::None && !IsFunctionKeyword(t.kw)) return false;
   return IsOp(i + 1, JetOp::LParen);
 }
 
@@ -311,8 +224,10 @@ bool JetEmitter::IsSeparator(int i) const {
       case JetOp::Gt:
       case JetOp::Le:
       case JetOp::Ge:
-      case JetOp::Semicolon: return true;
-      default: return false;
+      case JetOp::Semicolon:
+        return true;
+      default:
+        return false;
     }
   }
   if (t.kind != JetToken::Word) return false;
@@ -322,10 +237,14 @@ bool JetEmitter::IsSeparator(int i) const {
     case JetKw::True:
     case JetKw::False:
     case JetKw::Null:
-    case JetKw::Case: return false;
+    case JetKw::Case:
+      return false;
     case JetKw::Left:
-    case JetKw::Right: return !IsOp(i + 1, JetOp::LParen);
-    default: return true;
+    case JetKw::Right:
+    case JetKw::Asc:
+      return !IsOp(i + 1, JetOp::LParen);
+    default:
+      return true;
   }
 }
 
@@ -346,11 +265,12 @@ bool JetEmitter::IsNumericAtom(int b, int e) const {
   const JetToken& t = T(b);
   switch (t.kind) {
     case JetToken::Number:
-    case JetToken::Date: return true;
+    case JetToken::Date:
+      return true;
     case JetToken::Word:
       if (t.kw == JetKw::True || t.kw == JetKw::False || t.kw == JetKw::Null) return e == b + 1;
       if (IsCall(b)) {
-        const FunctionEntry* f = LookupFunction(NameOf(b));
+        const JetFunctionNames::Entry* f = JetFunctionNames::Lookup(NameOf(b));
         return f && f->numeric;
       }
       return false;
@@ -360,7 +280,8 @@ bool JetEmitter::IsNumericAtom(int b, int e) const {
         return IsNumericRun(b + 1, t.match);
       }
       return false;
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -418,7 +339,11 @@ void JetEmitter::Tok(int i) {
   if (t.kind == JetToken::Quoted) return Name(i);
   if (t.kind == JetToken::String || t.kind == JetToken::Number || t.kind == JetToken::Date) return Literal(i);
   LeadSpace(i);
-  Put(m_src.mid(t.pos, t.len));
+  if (t.kind == JetToken::Word && t.kw != JetKw::None) {
+    Put(QLatin1StringView(JetTokenizer::KeywordName(t.kw)));  // one spelling, one cached statement
+  } else {
+    Put(m_src.mid(t.pos, t.len));
+  }
 }
 
 void JetEmitter::Name(int i) {
@@ -460,7 +385,9 @@ void JetEmitter::Literal(int i) {
   Put(QLatin1StringView("?"));
   const JetToken& t = T(i);
   switch (t.kind) {
-    case JetToken::String: m_out.params.append(JetTokenizer::StringValue(m_src, t)); break;
+    case JetToken::String:
+      m_out.params.append(JetTokenizer::StringValue(m_src, t));
+      break;
     case JetToken::Number:
       if (t.isInt) {
         m_out.params.append(QVariant::fromValue<qint64>(t.intValue));
@@ -468,7 +395,9 @@ void JetEmitter::Literal(int i) {
         m_out.params.append(t.realValue);
       }
       break;
-    default: m_out.params.append(t.realValue); break;
+    default:
+      m_out.params.append(t.realValue);
+      break;
   }
 }
 
@@ -476,7 +405,9 @@ void JetEmitter::Raw(int b, int e) {
   for (int i = b; i < e; ++i) {
     const JetToken& t = T(i);
     switch (t.kind) {
-      case JetToken::Quoted: Name(i); break;
+      case JetToken::Quoted:
+        Name(i);
+        break;
       case JetToken::String: {
         LeadSpace(i);
         const QString value = JetTokenizer::StringValue(m_src, t);
@@ -535,7 +466,9 @@ void JetEmitter::Range(int b, int e) {
             Tok(i);
             break;
           case JetKw::Asc:
-          case JetKw::Desc: Tok(i); break;
+          case JetKw::Desc:
+            Tok(i);
+            break;
           default:
             mode = Mode::Normal;
             Tok(i);
@@ -549,18 +482,24 @@ void JetEmitter::Range(int b, int e) {
       continue;
     }
     const int j = RunEnd(i, e);
+    bool collate = false;
     if (j < e && T(j).kind == JetToken::Op && T(j).op != JetOp::Comma && T(j).op != JetOp::Semicolon) {
       const int k = j + 1;
       const int re = k < e && !IsSeparator(k) ? RunEnd(k, e) : k;
-      if (NeedsCollate(i, j, k, re)) {
-        LeadSpace(i);
-        Put(QLatin1StringView("("));
-        m_noSpace = true;
-        Run(i, j);
-        Put(QLatin1StringView(") COLLATE JETNOCASE"));
-        i = j;
-        continue;
-      }
+      collate = NeedsCollate(i, j, k, re);
+    } else if (j < e && (IsKw(j, JetKw::Between) || IsKw(j, JetKw::In) ||
+                         (IsKw(j, JetKw::Not) && (IsKw(j + 1, JetKw::Between) || IsKw(j + 1, JetKw::In))))) {
+      // x BETWEEN a AND b, x IN (...): the left side decides the collation.
+      collate = j > i && !IsBareColumn(i, j) && !IsNumericRun(i, j);
+    }
+    if (collate) {
+      LeadSpace(i);
+      Put(QLatin1StringView("("));
+      m_noSpace = true;
+      Run(i, j);
+      Put(QLatin1StringView(") COLLATE JETNOCASE"));
+      i = j;
+      continue;
     }
     if (mode == Mode::Ordinal && j == i + 1 && T(i).kind == JetToken::Number) {
       LeadSpace(i);
@@ -573,29 +512,35 @@ void JetEmitter::Range(int b, int e) {
 }
 
 void JetEmitter::Select(int b, int e, int skipB, int skipE) {
-  LeadSpace(b);
-  Put(QLatin1StringView("SELECT"));
+  // DISTINCT / DISTINCTROW / ALL and TOP n, in any order, before the select list.
   int i = b + 1;
   int top = -1;
-  while (i < e) {
+  bool distinct = false, all = false;
+  for (; i < e; ++i) {
     if (IsKw(i, JetKw::Distinct) || IsKw(i, JetKw::Distinctrow)) {
-      Put(QLatin1StringView(" DISTINCT"));
-      ++i;
+      distinct = true;
     } else if (IsKw(i, JetKw::All)) {
-      Put(QLatin1StringView(" ALL"));
-      ++i;
+      all = true;
     } else if (IsKw(i, JetKw::Top)) {
       if (i + 1 >= e || T(i + 1).kind != JetToken::Number || !T(i + 1).isInt) {
         JetTokenizer::SyntaxError(QStringLiteral("TOP debe ir seguido de un número entero"));
       }
-      if (IsKw(i + 2, JetKw::Percent)) JetTokenizer::SyntaxError(QStringLiteral("TOP ... PERCENT no está admitido"));
-      top = i + 1;
-      i += 2;
+      if (IsKw(i + 2, JetKw::Percent)) {
+        JetTokenizer::SyntaxError(QStringLiteral("TOP ... PERCENT no está admitido"));
+      }
+      top = ++i;
     } else {
       break;
     }
   }
   const int coreEnd = Find(i, e, JetKw::Union);
+  // SQLite takes LIMIT only at the end of a compound: a TOP before UNION keeps its
+  // rows in a subquery of its own.
+  const bool wrap = top >= 0 && coreEnd < e;
+  LeadSpace(b);
+  Put(QLatin1StringView(wrap ? "SELECT * FROM (SELECT" : "SELECT"));
+  if (distinct) Put(QLatin1StringView(" DISTINCT"));
+  if (all) Put(QLatin1StringView(" ALL"));
   if (skipB >= 0 && skipB < coreEnd) {
     Range(i, skipB);
     Range(skipE, coreEnd);
@@ -606,14 +551,15 @@ void JetEmitter::Select(int b, int e, int skipB, int skipE) {
     Put(QLatin1StringView(" LIMIT "));
     Put(m_src.mid(T(top).pos, T(top).len));
   }
+  if (wrap) Put(QLatin1StringView(")"));
   if (coreEnd < e) Range(coreEnd, e);
 }
 
 bool JetEmitter::NeedsCollate(int lb, int le, int rb, int re) const {
   if (lb >= le || rb >= re) return false;
   const JetToken& op = T(le);
-  if (op.op != JetOp::Eq && op.op != JetOp::Ne && op.op != JetOp::Lt && op.op != JetOp::Gt && op.op != JetOp::Le &&
-      op.op != JetOp::Ge) {
+  if (op.op != JetOp::Eq && op.op != JetOp::Ne && op.op != JetOp::Lt && op.op != JetOp::Gt &&
+      op.op != JetOp::Le && op.op != JetOp::Ge) {
     return false;
   }
   if (IsBareColumn(lb, le) || IsBareColumn(rb, re)) return false;
@@ -629,8 +575,10 @@ void JetEmitter::Run(int b, int e) {
         case JetOp::Slash:
         case JetOp::Backslash:
         case JetOp::Caret:
-        case JetOp::Amp: return Tree(b, e);
-        default: break;
+        case JetOp::Amp:
+          return Tree(b, e);
+        default:
+          break;
       }
     } else if (t.kind == JetToken::Word && t.kw == JetKw::Mod) {
       return Tree(b, e);
@@ -691,11 +639,15 @@ void JetEmitter::EmitNode(const std::vector<Node>& nodes, int n) {
   };
   if (op.kind == JetToken::Word) return call("jet_mod(");  // Mod
   switch (op.op) {
-    case JetOp::Caret: return call("jet_pow(");
-    case JetOp::Slash: return call("jet_div(");
-    case JetOp::Backslash: return call("jet_idiv(");
+    case JetOp::Caret:
+      return call("jet_pow(");
+    case JetOp::Slash:
+      return call("jet_div(");
+    case JetOp::Backslash:
+      return call("jet_idiv(");
     case JetOp::Plus:
-      if (nodes[static_cast<size_t>(nd.a)].numeric || nodes[static_cast<size_t>(nd.b)].numeric) return infix("+");
+      if (nodes[static_cast<size_t>(nd.a)].numeric || nodes[static_cast<size_t>(nd.b)].numeric)
+        return infix("+");
       return call("jet_add(");
     case JetOp::Amp: {
       // a & b & c is one call: the left-nested chain is flattened.
@@ -717,8 +669,10 @@ void JetEmitter::EmitNode(const std::vector<Node>& nodes, int n) {
       Put(QLatin1StringView(")"));
       return;
     }
-    case JetOp::Minus: return infix("-");
-    default: return infix("*");
+    case JetOp::Minus:
+      return infix("-");
+    default:
+      return infix("*");
   }
 }
 
@@ -727,8 +681,10 @@ void JetEmitter::Atom(int b, int e) {
   switch (t.kind) {
     case JetToken::Number:
     case JetToken::String:
-    case JetToken::Date: return Literal(b);
-    case JetToken::Quoted: return Chain(b, e);
+    case JetToken::Date:
+      return Literal(b);
+    case JetToken::Quoted:
+      return Chain(b, e);
     case JetToken::Word:
       switch (t.kw) {
         case JetKw::True:
@@ -737,14 +693,16 @@ void JetEmitter::Atom(int b, int e) {
         case JetKw::False:
           LeadSpace(b);
           return Put(QLatin1StringView("0"));
-        case JetKw::Null: return Tok(b);
+        case JetKw::Null:
+          return Tok(b);
         case JetKw::Case:
           LeadSpace(b);
           Put(QLatin1StringView("CASE"));
           Range(b + 1, e - 1);
           Space();
           return Put(QLatin1StringView("END"));
-        default: break;
+        default:
+          break;
       }
       if (IsCall(b)) return Call(b);
       return Chain(b, e);
@@ -768,11 +726,11 @@ void JetEmitter::Atom(int b, int e) {
 
 void JetEmitter::Call(int i) {
   const QStringView name = NameOf(i);
-  const FunctionEntry* f = LookupFunction(name);
+  const JetFunctionNames::Entry* f = JetFunctionNames::Lookup(name);
   const int open = i + 1;
   const int close = T(open).match;
   LeadSpace(i);
-  if (f && f->kind == Fn::IsNull) {
+  if (f && f->kind == JetFunctionNames::Kind::IsNull) {
     for (int j = open + 1; j < close; ++j) {
       if (IsOp(j, JetOp::LParen)) {
         j = T(j).match;
@@ -788,7 +746,7 @@ void JetEmitter::Call(int i) {
     Put(QLatin1StringView(") IS NULL)"));
     return;
   }
-  if (f && f->kind == Fn::Rename) {
+  if (f && f->kind == JetFunctionNames::Kind::Rename) {
     Put(QLatin1StringView(f->sql));
   } else {
     Put(name);

@@ -25,7 +25,7 @@ public:
 
   void Put(QLatin1StringView text);
   void Put(QStringView text);
-  void Space();  // a blank unless the text already ends with one or with '('
+  void Space();                         // a blank unless the text already ends with one or with '('
   void NoSpace() { m_noSpace = true; }  // the next token gets no leading blank
   // Tokens [b, e) as they are, but names and texts in SQLite's quoting (statements
   // such as CREATE TABLE, where parameters are not allowed).

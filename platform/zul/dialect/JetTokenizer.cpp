@@ -4,6 +4,7 @@
 #include "platform/zul/dialect/JetDates.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -16,34 +17,62 @@ struct KeywordEntry {
 
 // Sorted by name for the binary search.
 constexpr KeywordEntry kKeywords[] = {
-    {"ALL", JetKw::All},         {"AND", JetKw::And},
-    {"ANY", JetKw::Any},         {"AS", JetKw::As},
-    {"ASC", JetKw::Asc},         {"BETWEEN", JetKw::Between},
-    {"BY", JetKw::By},           {"CASE", JetKw::Case},
-    {"CREATE", JetKw::Create},   {"CROSS", JetKw::Cross},
-    {"DELETE", JetKw::Delete},   {"DESC", JetKw::Desc},
-    {"DISTINCT", JetKw::Distinct}, {"DISTINCTROW", JetKw::Distinctrow},
-    {"DROP", JetKw::Drop},       {"ELSE", JetKw::Else},
-    {"END", JetKw::End},         {"ESCAPE", JetKw::Escape},
-    {"EXISTS", JetKw::Exists},   {"FALSE", JetKw::False},
-    {"FROM", JetKw::From},       {"FULL", JetKw::Full},
-    {"GROUP", JetKw::Group},     {"HAVING", JetKw::Having},
-    {"IN", JetKw::In},           {"INNER", JetKw::Inner},
-    {"INSERT", JetKw::Insert},   {"INTO", JetKw::Into},
-    {"IS", JetKw::Is},           {"JOIN", JetKw::Join},
-    {"LEFT", JetKw::Left},       {"LIKE", JetKw::Like},
-    {"LIMIT", JetKw::Limit},     {"MOD", JetKw::Mod},
-    {"NOT", JetKw::Not},         {"NULL", JetKw::Null},
-    {"OFFSET", JetKw::Offset},   {"ON", JetKw::On},
-    {"OR", JetKw::Or},           {"ORDER", JetKw::Order},
-    {"OUTER", JetKw::Outer},     {"PERCENT", JetKw::Percent},
-    {"RIGHT", JetKw::Right},     {"SELECT", JetKw::Select},
-    {"SET", JetKw::Set},         {"SOME", JetKw::Some},
-    {"TABLE", JetKw::Table},     {"THEN", JetKw::Then},
-    {"TOP", JetKw::Top},         {"TRUE", JetKw::True},
-    {"UNION", JetKw::Union},     {"UPDATE", JetKw::Update},
-    {"VALUES", JetKw::Values},   {"WHEN", JetKw::When},
-    {"WHERE", JetKw::Where},     {"XOR", JetKw::Xor},
+    {"ALL", JetKw::All},
+    {"AND", JetKw::And},
+    {"ANY", JetKw::Any},
+    {"AS", JetKw::As},
+    {"ASC", JetKw::Asc},
+    {"BETWEEN", JetKw::Between},
+    {"BY", JetKw::By},
+    {"CASE", JetKw::Case},
+    {"CREATE", JetKw::Create},
+    {"CROSS", JetKw::Cross},
+    {"DELETE", JetKw::Delete},
+    {"DESC", JetKw::Desc},
+    {"DISTINCT", JetKw::Distinct},
+    {"DISTINCTROW", JetKw::Distinctrow},
+    {"DROP", JetKw::Drop},
+    {"ELSE", JetKw::Else},
+    {"END", JetKw::End},
+    {"ESCAPE", JetKw::Escape},
+    {"EXISTS", JetKw::Exists},
+    {"FALSE", JetKw::False},
+    {"FROM", JetKw::From},
+    {"FULL", JetKw::Full},
+    {"GROUP", JetKw::Group},
+    {"HAVING", JetKw::Having},
+    {"IN", JetKw::In},
+    {"INNER", JetKw::Inner},
+    {"INSERT", JetKw::Insert},
+    {"INTO", JetKw::Into},
+    {"IS", JetKw::Is},
+    {"JOIN", JetKw::Join},
+    {"LEFT", JetKw::Left},
+    {"LIKE", JetKw::Like},
+    {"LIMIT", JetKw::Limit},
+    {"MOD", JetKw::Mod},
+    {"NOT", JetKw::Not},
+    {"NULL", JetKw::Null},
+    {"OFFSET", JetKw::Offset},
+    {"ON", JetKw::On},
+    {"OR", JetKw::Or},
+    {"ORDER", JetKw::Order},
+    {"OUTER", JetKw::Outer},
+    {"PERCENT", JetKw::Percent},
+    {"RIGHT", JetKw::Right},
+    {"SELECT", JetKw::Select},
+    {"SET", JetKw::Set},
+    {"SOME", JetKw::Some},
+    {"TABLE", JetKw::Table},
+    {"THEN", JetKw::Then},
+    {"TOP", JetKw::Top},
+    {"TRUE", JetKw::True},
+    {"UNION", JetKw::Union},
+    {"UPDATE", JetKw::Update},
+    {"VALUES", JetKw::Values},
+    {"WHEN", JetKw::When},
+    {"WHERE", JetKw::Where},
+    {"XOR", JetKw::Xor},
 };
 
 JetKw LookupKeyword(const QChar* s, qsizetype n) {
@@ -61,8 +90,9 @@ JetKw LookupKeyword(const QChar* s, qsizetype n) {
   }
   buf[n] = 0;
   const auto* end = std::end(kKeywords);
-  const auto* it = std::lower_bound(std::begin(kKeywords), end, buf,
-                                    [](const KeywordEntry& e, const char* k) { return std::strcmp(e.name, k) < 0; });
+  const auto* it =
+      std::lower_bound(std::begin(kKeywords), end, buf,
+                       [](const KeywordEntry& e, const char* k) { return std::strcmp(e.name, k) < 0; });
   return it != end && std::strcmp(it->name, buf) == 0 ? it->kw : JetKw::None;
 }
 
@@ -83,6 +113,16 @@ bool IsBlank(char16_t u) { return u == ' ' || u == '\t' || u == '\n' || u == '\r
 QString At(qsizetype pos) { return QStringLiteral(" (posición %1)").arg(pos + 1); }
 
 }  // namespace
+
+const char* JetTokenizer::KeywordName(JetKw kw) {
+  static const auto names = [] {
+    std::array<const char*, 256> n{};
+    n.fill("");
+    for (const KeywordEntry& e : kKeywords) n[static_cast<size_t>(e.kw)] = e.name;
+    return n;
+  }();
+  return names[static_cast<size_t>(kw)];
+}
 
 void JetTokenizer::SyntaxError(const QString& detail) {
   throw EDatabaseError(QStringLiteral("Error de sintaxis en la instrucción SQL: ") + detail);
@@ -204,7 +244,9 @@ void JetTokenizer::Tokenize(QStringView text, std::vector<JetToken>& tokens) {
       const char16_t d = i + 1 < n ? s[i + 1].unicode() : 0;
       qsizetype len = 1;
       switch (c) {
-        case '=': t.op = JetOp::Eq; break;
+        case '=':
+          t.op = JetOp::Eq;
+          break;
         case '<':
           if (d == '>') {
             t.op = JetOp::Ne, len = 2;
@@ -228,18 +270,42 @@ void JetTokenizer::Tokenize(QStringView text, std::vector<JetToken>& tokens) {
             t.op = JetOp::Bang;
           }
           break;
-        case '+': t.op = JetOp::Plus; break;
-        case '-': t.op = JetOp::Minus; break;
-        case '*': t.op = JetOp::Star; break;
-        case '/': t.op = JetOp::Slash; break;
-        case '\\': t.op = JetOp::Backslash; break;
-        case '&': t.op = JetOp::Amp; break;
-        case '^': t.op = JetOp::Caret; break;
-        case '(': t.op = JetOp::LParen; break;
-        case ')': t.op = JetOp::RParen; break;
-        case ',': t.op = JetOp::Comma; break;
-        case '.': t.op = JetOp::Dot; break;
-        case ';': t.op = JetOp::Semicolon; break;
+        case '+':
+          t.op = JetOp::Plus;
+          break;
+        case '-':
+          t.op = JetOp::Minus;
+          break;
+        case '*':
+          t.op = JetOp::Star;
+          break;
+        case '/':
+          t.op = JetOp::Slash;
+          break;
+        case '\\':
+          t.op = JetOp::Backslash;
+          break;
+        case '&':
+          t.op = JetOp::Amp;
+          break;
+        case '^':
+          t.op = JetOp::Caret;
+          break;
+        case '(':
+          t.op = JetOp::LParen;
+          break;
+        case ')':
+          t.op = JetOp::RParen;
+          break;
+        case ',':
+          t.op = JetOp::Comma;
+          break;
+        case '.':
+          t.op = JetOp::Dot;
+          break;
+        case ';':
+          t.op = JetOp::Semicolon;
+          break;
         default:
           SyntaxError(QStringLiteral("carácter no válido '%1'").arg(QString(s[i])) + At(i));
       }

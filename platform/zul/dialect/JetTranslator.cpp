@@ -1,6 +1,7 @@
 #include "platform/zul/dialect/JetTranslator.h"
 
 #include "platform/zul/dialect/JetEmitter.h"
+#include "platform/zul/dialect/JetJoin.h"
 #include "platform/zul/dialect/JetTokenizer.h"
 
 #include "platform/core/Exceptions.h"
@@ -17,94 +18,27 @@
 
 namespace {
 
-struct TableRef {
-  int name = -1;   // token of the table name
-  int alias = -1;  // token of the alias, or -1
-};
+using TableRef = JetJoin::TableRef;
 
 bool SameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
-// Reads a table expression (names with aliases, joins, parentheses, commas).
-class JoinReader {
-public:
-  JoinReader(const JetEmitter& em, std::vector<TableRef>& refs) : m_em(em), m_refs(refs) {}
-
-  void Read(int b, int e) {
-    if (b >= e) Fail();
-    Expr(b, e);
-  }
-
-private:
-  [[noreturn]] static void Fail() {
-    JetTokenizer::SyntaxError(QStringLiteral("no se reconoce la combinación de tablas"));
-  }
-
-  bool IsJoinWord(int i) const {
-    return m_em.IsKw(i, JetKw::Inner) || m_em.IsKw(i, JetKw::Full) || m_em.IsKw(i, JetKw::Outer) ||
-           m_em.IsKw(i, JetKw::Cross) || m_em.IsKw(i, JetKw::Join) ||
-           ((m_em.IsKw(i, JetKw::Left) || m_em.IsKw(i, JetKw::Right)) && !m_em.IsOp(i + 1, JetOp::LParen));
-  }
-
-  void Expr(int i, int e) {
-    i = Item(i, e);
-    while (i < e) {
-      if (m_em.IsOp(i, JetOp::Comma)) {
-        i = Item(i + 1, e);
-        continue;
-      }
-      while (i < e && IsJoinWord(i) && !m_em.IsKw(i, JetKw::Join)) ++i;
-      if (!m_em.IsKw(i, JetKw::Join)) Fail();
-      i = Item(i + 1, e);
-      if (m_em.IsKw(i, JetKw::On)) {
-        ++i;
-        while (i < e && !m_em.IsOp(i, JetOp::Comma) && !IsJoinWord(i)) {
-          i = m_em.IsOp(i, JetOp::LParen) ? m_em.T(i).match + 1 : i + 1;
-        }
-      }
-    }
-  }
-
-  int Item(int i, int e) {
-    if (i >= e) Fail();
-    if (m_em.IsOp(i, JetOp::LParen)) {
-      const int close = m_em.T(i).match;
-      if (m_em.IsKw(i + 1, JetKw::Select)) {  // a derived table: not a target
-        i = close + 1;
-        if (m_em.IsKw(i, JetKw::As)) ++i;
-        if (m_em.IsName(i)) ++i;
-        return i;
-      }
-      Expr(i + 1, close);
-      return close + 1;
-    }
-    if (!m_em.IsName(i)) Fail();
-    TableRef ref;
-    ref.name = i++;
-    if (m_em.IsKw(i, JetKw::As) && m_em.IsName(i + 1)) {
-      ref.alias = i + 1;
-      i += 2;
-    } else if (m_em.IsName(i)) {
-      ref.alias = i++;
-    }
-    m_refs.push_back(ref);
-    return i;
-  }
-
-  const JetEmitter& m_em;
-  std::vector<TableRef>& m_refs;
-};
 
 class StatementWriter {
 public:
   StatementWriter(QStringView src, const std::vector<JetToken>& tokens, JetTranslation& out)
-      : m_src(src), m_tokens(tokens), m_out(out) {}
+      : m_src(src), m_tokens(tokens), m_out(out) {
+    for (const JetToken& t : tokens) {
+      m_literals += t.kind == JetToken::String || t.kind == JetToken::Number || t.kind == JetToken::Date;
+    }
+  }
 
   void Write(int b, int e);
 
 private:
   JetEmitter New() {
-    m_out.statements.emplace_back();
-    return JetEmitter(m_src, m_tokens, m_out.statements.back());
+    SqliteStatement& st = m_out.statements.emplace_back();
+    st.sql.reserve(m_src.size() + 16);
+    st.params.reserve(m_literals);
+    return JetEmitter(m_src, m_tokens, st);
   }
   const JetToken& T(int i) const { return m_tokens[static_cast<size_t>(i)]; }
   QStringView NameOf(int i) const { return JetTokenizer::NameOf(m_src, T(i)); }
@@ -115,6 +49,8 @@ private:
   void WriteDelete(int b, int e);
   bool IsSimpleTable(const JetEmitter& em, int b, int e) const;
   int FindRef(const std::vector<TableRef>& refs, QStringView qualifier) const;
+  // Raises when the target sits in a parenthesised join that could not be flattened.
+  void CheckReachable(const JetJoin& join, const TableRef& ref) const;
   int RefBySuffix(const std::vector<TableRef>& refs, QStringView field) const;
   // The name to qualify the columns of a reference with: its alias, else its name.
   int QualifierOf(const TableRef& ref) const { return ref.alias >= 0 ? ref.alias : ref.name; }
@@ -122,6 +58,7 @@ private:
   QStringView m_src;
   const std::vector<JetToken>& m_tokens;
   JetTranslation& m_out;
+  int m_literals = 0;
 };
 
 bool StatementWriter::IsSimpleTable(const JetEmitter& em, int b, int e) const {
@@ -142,6 +79,15 @@ int StatementWriter::FindRef(const std::vector<TableRef>& refs, QStringView qual
     if (SameName(NameOf(refs[k].name), qualifier)) return static_cast<int>(k);
   }
   JetTokenizer::SyntaxError(QStringLiteral("la tabla %1 no forma parte de la instrucción").arg(qualifier));
+}
+
+void StatementWriter::CheckReachable(const JetJoin& join, const TableRef& ref) const {
+  if (!join.IsFlat() && ref.nested) {
+    throw EDatabaseError(
+        QStringLiteral("No se puede modificar la tabla %1: está dentro de una combinación entre "
+                       "paréntesis que no se puede reescribir.")
+            .arg(NameOf(ref.name)));
+  }
 }
 
 // A field ABCT14 belongs to the table of the join whose name starts with "T14".
@@ -165,11 +111,16 @@ void StatementWriter::Write(int b, int e) {
   const JetKw kw = t.kind == JetToken::Word ? t.kw : JetKw::None;
   if (first == b) {
     switch (kw) {
-      case JetKw::Select: return WriteSelect(b, e);
-      case JetKw::Insert: return WriteInsert(b, e);
-      case JetKw::Update: return WriteUpdate(b, e);
-      case JetKw::Delete: return WriteDelete(b, e);
-      default: break;
+      case JetKw::Select:
+        return WriteSelect(b, e);
+      case JetKw::Insert:
+        return WriteInsert(b, e);
+      case JetKw::Update:
+        return WriteUpdate(b, e);
+      case JetKw::Delete:
+        return WriteDelete(b, e);
+      default:
+        break;
     }
   }
   if (kw == JetKw::Select || (t.kind == JetToken::Word && SameName(NameOf(first), u"WITH"))) {
@@ -238,7 +189,7 @@ void StatementWriter::WriteInsert(int b, int e) {
 
 void StatementWriter::WriteUpdate(int b, int e) {
   m_out.isQuery = false;
-  JetEmitter probe(m_src, m_tokens, m_out.statements.emplace_back());
+  JetEmitter probe = New();
   const int set = probe.Find(b + 1, e, JetKw::Set);
   if (set >= e || set == b + 1) JetTokenizer::SyntaxError(QStringLiteral("falta SET en UPDATE"));
   const int where = probe.Find(set + 1, e, JetKw::Where);
@@ -252,12 +203,14 @@ void StatementWriter::WriteUpdate(int b, int e) {
   std::vector<Assign> assigns;
   for (int i = set + 1; i < where;) {
     int end = i;
-    while (end < where && !probe.IsOp(end, JetOp::Comma)) end = probe.IsOp(end, JetOp::LParen) ? T(end).match + 1 : end + 1;
+    while (end < where && !probe.IsOp(end, JetOp::Comma))
+      end = probe.IsOp(end, JetOp::LParen) ? T(end).match + 1 : end + 1;
     const int chainEnd = probe.ChainEnd(i, end);
     if (chainEnd == i || !probe.IsOp(chainEnd, JetOp::Eq) || probe.IsOp(chainEnd - 1, JetOp::Star)) {
       JetTokenizer::SyntaxError(QStringLiteral("asignación de SET no válida"));
     }
-    if (chainEnd + 1 >= end) JetTokenizer::SyntaxError(QStringLiteral("falta el valor de una asignación de SET"));
+    if (chainEnd + 1 >= end)
+      JetTokenizer::SyntaxError(QStringLiteral("falta el valor de una asignación de SET"));
     Assign a;
     a.field = chainEnd - 1;
     a.qualifier = chainEnd - i >= 3 ? chainEnd - 3 : -1;
@@ -294,12 +247,15 @@ void StatementWriter::WriteUpdate(int b, int e) {
     return;
   }
 
-  std::vector<TableRef> refs;
-  JoinReader(probe, refs).Read(b + 1, set);
+  const JetJoin join(probe, b + 1, set);
+  const std::vector<TableRef>& refs = join.Tables();
   std::vector<int> targets;  // reference indexes in order of first use
   for (Assign& a : assigns) {
     a.target = a.qualifier >= 0 ? FindRef(refs, NameOf(a.qualifier)) : RefBySuffix(refs, NameOf(a.field));
-    if (std::find(targets.begin(), targets.end(), a.target) == targets.end()) targets.push_back(a.target);
+    if (std::find(targets.begin(), targets.end(), a.target) == targets.end()) {
+      targets.push_back(a.target);
+      CheckReachable(join, refs[static_cast<size_t>(a.target)]);
+    }
   }
 
   // The SELECT over the original join that computes every new value: the rowid of
@@ -318,8 +274,7 @@ void StatementWriter::WriteUpdate(int b, int e) {
       em.Put(QStringLiteral(" AS __c%1").arg(n + 1));
     }
     em.Put(QLatin1StringView(" FROM "));
-    em.NoSpace();
-    em.Range(b + 1, set);
+    join.Write(em);
     writeWhere(em);
   };
   auto writeUpdate = [&](JetEmitter& em, size_t k, QLatin1StringView source) {
@@ -415,21 +370,24 @@ void StatementWriter::WriteDelete(int b, int e) {
     writeWhere();
     return;
   }
-  std::vector<TableRef> refs;
-  JoinReader(em, refs).Read(from + 1, where);
+  const JetJoin join(em, from + 1, where);
+  const std::vector<TableRef>& refs = join.Tables();
   if (target < 0) {
-    throw EDatabaseError(QStringLiteral("Especifique la tabla que contiene los registros que desea eliminar."));
+    throw EDatabaseError(
+        QStringLiteral("Especifique la tabla que contiene los registros que desea eliminar."));
   }
   const TableRef& ref = refs[static_cast<size_t>(FindRef(refs, NameOf(target)))];
+  CheckReachable(join, ref);
+  // The target gets an alias of its own, so that the inner rowid can never resolve to it:
+  // a name the join cannot supply is then an error, not a match of every row.
   em.Put(QLatin1StringView("DELETE FROM "));
   em.NoSpace();
   em.Name(ref.name);
-  em.Put(QLatin1StringView(" WHERE rowid IN (SELECT "));
+  em.Put(QLatin1StringView(" AS __d WHERE __d.rowid IN (SELECT "));
   em.NoSpace();
   em.Name(QualifierOf(ref));
   em.Put(QLatin1StringView(".rowid FROM "));
-  em.NoSpace();
-  em.Range(from + 1, where);
+  join.Write(em);
   writeWhere();
   em.Put(QLatin1StringView(")"));
 }
@@ -445,11 +403,14 @@ QString SqlLiteral(const QVariant& v) {
     case QMetaType::Double:
     case QMetaType::Float: {
       QString s = QString::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
-      if (!s.contains(u'.') && !s.contains(u'e') && !s.contains(u'n') && !s.contains(u'i')) s += QLatin1StringView(".0");
+      if (!s.contains(u'.') && !s.contains(u'e') && !s.contains(u'n') && !s.contains(u'i'))
+        s += QLatin1StringView(".0");
       return s;
     }
-    case QMetaType::Bool: return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
-    default: return v.toString();
+    case QMetaType::Bool:
+      return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+    default:
+      return v.toString();
   }
 }
 

@@ -1,5 +1,5 @@
-#include <QPoint>
 #include <gtest/gtest.h>
+#include <QPoint>
 
 #include "App/CodiComu/SqlBuilders.h"
 #include "platform/core/Exceptions.h"
@@ -17,7 +17,8 @@ protected:
   void SetUp() override {
     db.Create(dir.File(QStringLiteral("b.mdb")));
     db.ExecuteNativeSQL(QStringLiteral(
-        "CREATE TABLE T03Cursos (IDCursoT03 INTEGER PRIMARY KEY AUTOINCREMENT, CodigoT03 VARCHAR(255) COLLATE "
+        "CREATE TABLE T03Cursos (IDCursoT03 INTEGER PRIMARY KEY AUTOINCREMENT, CodigoT03 VARCHAR(255) "
+        "COLLATE "
         "JETNOCASE, DescripcionT03 VARCHAR(50) COLLATE JETNOCASE, ActivoT03 BOOLEAN NOT NULL DEFAULT 0, "
         "ImporteColabT03 CURRENCY REAL DEFAULT 0, InicioCursoT03 DATETIME REAL, IDCentroT03 INTEGER)"));
     DefaultDataBase::Set(&db);
@@ -25,7 +26,9 @@ protected:
   }
   void TearDown() override { DefaultDataBase::Set(nullptr); }
 
-  int Count() { return ComptaRegistres(db, QStringLiteral("IDCursoT03"), QStringLiteral("T03Cursos"), QString()); }
+  int Count() {
+    return ComptaRegistres(db, QStringLiteral("IDCursoT03"), QStringLiteral("T03Cursos"), QString());
+  }
 
   TempDir dir;
   TDataBaseZUL db;
@@ -69,12 +72,17 @@ TEST_F(SqlBuildersTest, ValorSqlRejectsOtherKindsWithTheirCode) {
 }
 
 TEST_F(SqlBuildersTest, CreaRegistreAmbIdGivesTheNewKey) {
-  const QStringList fields{QStringLiteral("CodigoT03"), QStringLiteral("DescripcionT03"), QStringLiteral("ActivoT03"),
-                           QStringLiteral("ImporteColabT03"), QStringLiteral("InicioCursoT03")};
+  const QStringList fields{QStringLiteral("CodigoT03"), QStringLiteral("DescripcionT03"),
+                           QStringLiteral("ActivoT03"), QStringLiteral("ImporteColabT03"),
+                           QStringLiteral("InicioCursoT03")};
   const QVariantList values{QStringLiteral("C1"), QStringLiteral("Inglés B1"), true,
                             Var::FromCurrency(Currency::FromRaw(125000)), Var::FromDate(46023)};
-  EXPECT_EQ(VarAEnter(CreaRegistreAmbID(db, QStringLiteral("T03Cursos"), QStringLiteral("IDCursoT03"), fields, values)), 1);
-  EXPECT_EQ(VarAEnter(CreaRegistreAmbID(db, QStringLiteral("T03Cursos"), QStringLiteral("IDCursoT03"), fields, values)), 2);
+  EXPECT_EQ(VarAEnter(CreaRegistreAmbID(db, QStringLiteral("T03Cursos"), QStringLiteral("IDCursoT03"), fields,
+                                        values)),
+            1);
+  EXPECT_EQ(VarAEnter(CreaRegistreAmbID(db, QStringLiteral("T03Cursos"), QStringLiteral("IDCursoT03"), fields,
+                                        values)),
+            2);
   EXPECT_EQ(VarAEnter(MaximValor(db, QStringLiteral("T03Cursos"), QStringLiteral("IDCursoT03"))), 2);
   auto q = db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T03Cursos WHERE IDCursoT03=2"));
   q->Open();
@@ -91,8 +99,9 @@ TEST_F(SqlBuildersTest, CreaRegistreRefusesListsOfDifferentLengths) {
                  {QStringLiteral("a"), QStringLiteral("b"), true, 4});
     FAIL();
   } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(),
-              QStringLiteral("ERROR a CreaRegistre: La longitud de Camps és diferent de la longitud de valors!"));
+    EXPECT_EQ(
+        e.Message(),
+        QStringLiteral("ERROR a CreaRegistre: La longitud de Camps és diferent de la longitud de valors!"));
   }
   EXPECT_EQ(Count(), 0);
 }
@@ -104,18 +113,23 @@ TEST_F(SqlBuildersTest, InsertAndUpdateErrorsNameTheErrorAndTheSqlByTheFlag) {
       CreaRegistre(db, QStringLiteral("T03Cursos"), {QStringLiteral("NoExisteT03")}, {1});
       FAIL();
     } catch (const EDatabaseError& e) {
-      EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Error al insertar registros (Tipo \"EDatabaseError\"):\n")))
+      EXPECT_TRUE(
+          e.Message().startsWith(QStringLiteral("Error al insertar registros (Tipo \"EDatabaseError\"):\n")))
           << e.what();
-      EXPECT_EQ(e.Message().contains(QStringLiteral("\n\nSQL Generado:\nINSERT INTO T03Cursos (NoExisteT03) VALUES (1)")),
+      EXPECT_EQ(e.Message().contains(
+                    QStringLiteral("\n\nSQL Generado:\nINSERT INTO T03Cursos (NoExisteT03) VALUES (1)")),
                 !flag);
     }
     try {
-      ModificaRegistres(db, QStringLiteral("T03Cursos"), QStringLiteral("NoExisteT03=1"), QStringLiteral("IDCursoT03=1"));
+      ModificaRegistres(db, QStringLiteral("T03Cursos"), QStringLiteral("NoExisteT03=1"),
+                        QStringLiteral("IDCursoT03=1"));
       FAIL();
     } catch (const EDatabaseError& e) {
-      EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Error al modificar registros (Tipo \"EDatabaseError\"):\n")))
+      EXPECT_TRUE(
+          e.Message().startsWith(QStringLiteral("Error al modificar registros (Tipo \"EDatabaseError\"):\n")))
           << e.what();
-      EXPECT_EQ(e.Message().endsWith(QStringLiteral("\n\nSQL Generado:\nUPDATE T03Cursos\nSET NoExisteT03=1\nWHERE IDCursoT03=1")),
+      EXPECT_EQ(e.Message().endsWith(QStringLiteral(
+                    "\n\nSQL Generado:\nUPDATE T03Cursos\nSET NoExisteT03=1\nWHERE IDCursoT03=1")),
                 flag);
     }
   }
@@ -130,21 +144,28 @@ TEST_F(SqlBuildersTest, InsertAndUpdateErrorsNameTheErrorAndTheSqlByTheFlag) {
 
 TEST_F(SqlBuildersTest, EmptyConditionsReachEveryRow) {
   for (int i = 0; i < 3; ++i) {
-    CreaRegistre(db, QStringLiteral("T03Cursos"), {QStringLiteral("CodigoT03"), QStringLiteral("IDCentroT03")},
+    CreaRegistre(db, QStringLiteral("T03Cursos"),
+                 {QStringLiteral("CodigoT03"), QStringLiteral("IDCentroT03")},
                  {QStringLiteral("C%1").arg(i), i == 0 ? 1 : 2});
   }
   EXPECT_EQ(Count(), 3);
-  EXPECT_EQ(ComptaRegistres(db, QStringLiteral("IDCursoT03"), QStringLiteral("T03Cursos"), QStringLiteral("IDCentroT03=2")), 2);
+  EXPECT_EQ(ComptaRegistres(db, QStringLiteral("IDCursoT03"), QStringLiteral("T03Cursos"),
+                            QStringLiteral("IDCentroT03=2")),
+            2);
   ModificaRegistres(db, QStringLiteral("T03Cursos"), QStringLiteral("ActivoT03=TRUE"), QString());
-  EXPECT_EQ(ComptaRegistres(db, QStringLiteral("IDCursoT03"), QStringLiteral("T03Cursos"), QStringLiteral("ActivoT03")), 3);
+  EXPECT_EQ(ComptaRegistres(db, QStringLiteral("IDCursoT03"), QStringLiteral("T03Cursos"),
+                            QStringLiteral("ActivoT03")),
+            3);
   EsborraRegistres(db, QStringLiteral("T03Cursos"), QStringLiteral("IDCentroT03=2"));
   EXPECT_EQ(Count(), 1);
 }
 
 TEST_F(SqlBuildersTest, LlegeixCampIgnoresCaseAndGivesNullWhenNothingMatches) {
-  CreaRegistre(db, QStringLiteral("T03Cursos"), {QStringLiteral("CodigoT03"), QStringLiteral("DescripcionT03")},
+  CreaRegistre(db, QStringLiteral("T03Cursos"),
+               {QStringLiteral("CodigoT03"), QStringLiteral("DescripcionT03")},
                {QStringLiteral("ING-B1"), QStringLiteral("Inglés B1")});
-  EXPECT_EQ(LlegeixCamp(QStringLiteral("T03Cursos"), QStringLiteral("DescripcionT03"), QStringLiteral("CodigoT03='ING-B1'")),
+  EXPECT_EQ(LlegeixCamp(QStringLiteral("T03Cursos"), QStringLiteral("DescripcionT03"),
+                        QStringLiteral("CodigoT03='ING-B1'")),
             QVariant(QStringLiteral("Inglés B1")));
   EXPECT_TRUE(Var::IsNull(LlegeixCamp(QStringLiteral("T03Cursos"), QStringLiteral("DescripcionT03"),
                                       QStringLiteral("CodigoT03='nada'"))));

@@ -1,8 +1,8 @@
 // The statements that the rules run, each on a fresh copy of a seeded company
 // database, through lumatool sql: what they print and what they leave behind.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTextStream>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "platform/zul/TDataBaseZUL.h"
@@ -45,7 +45,8 @@ std::vector<Case> ParseCases(const QStringList& lines) {
       target = &cases.back().steps.back().sql;
     } else if (line == QLatin1String("--- expect")) {
       target = cases.back().steps.empty() ? nullptr : &cases.back().steps.back().expect;
-    } else if (target && !(line.startsWith(QLatin1Char('#')) && target->isEmpty() && !line.startsWith(QLatin1String("#rows")))) {
+    } else if (target && !(line.startsWith(QLatin1Char('#')) && target->isEmpty() &&
+                           !line.startsWith(QLatin1String("#rows")))) {
       if (!target->isEmpty()) *target += QLatin1Char('\n');
       *target += line;
     }

@@ -1,5 +1,5 @@
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 #include "platform/zul/TDataBaseZUL.h"
 #include "platform/zul/TSQLDataSet.h"
@@ -18,9 +18,10 @@ TEST(LumatoolTest, VersionNamesProgramAndDatabaseVersion) {
 }
 
 TEST(LumatoolTest, UsageErrorsExitWithTwo) {
-  for (const QStringList& args : {QStringList{}, QStringList{QStringLiteral("nada")},
-                                  QStringList{QStringLiteral("sql"), QStringLiteral("x.mdb")},
-                                  QStringList{QStringLiteral("db"), QStringLiteral("drop"), QStringLiteral("x")}}) {
+  for (const QStringList& args :
+       {QStringList{}, QStringList{QStringLiteral("nada")},
+        QStringList{QStringLiteral("sql"), QStringLiteral("x.mdb")},
+        QStringList{QStringLiteral("db"), QStringLiteral("drop"), QStringLiteral("x")}}) {
     const ToolResult r = RunLumatool(args);
     EXPECT_EQ(r.status, 2) << args.join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("Uso:")));
@@ -49,17 +50,20 @@ TEST(LumatoolTest, CreateQueryAndChangeADatabase) {
   r = RunLumatool({QStringLiteral("sql"), file,
                    QStringLiteral("UPDATE T01Alumnos SET FechaMandatoT01 = 46023.5, IBANT01 = NULL")});
   EXPECT_EQ(r.out, QStringLiteral("1\n"));
-  r = RunLumatool({QStringLiteral("sql"), file,
-                   QStringLiteral("SELECT NombreCentroT20, NombreT01, ActivoT01, FechaNacT01, FechaMandatoT01, IBANT01, "
-                                  "15/100 AS Parte FROM T01Alumnos INNER JOIN T20Centros ON IDCentroT01 = IDCentroT20")});
+  r = RunLumatool(
+      {QStringLiteral("sql"), file,
+       QStringLiteral("SELECT NombreCentroT20, NombreT01, ActivoT01, FechaNacT01, FechaMandatoT01, IBANT01, "
+                      "15/100 AS Parte FROM T01Alumnos INNER JOIN T20Centros ON IDCentroT01 = IDCentroT20")});
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_EQ(r.out, QStringLiteral("NombreCentroT20\tNombreT01\tActivoT01\tFechaNacT01\tFechaMandatoT01\tIBANT01\tParte\n"
-                                  "Academia Ñ\tLuis\tTrue\t06/07/2009\t01/01/2026 12:00:00\tNULL\t0.15\n"));
+  EXPECT_EQ(r.out, QStringLiteral(
+                       "NombreCentroT20\tNombreT01\tActivoT01\tFechaNacT01\tFechaMandatoT01\tIBANT01\tParte\n"
+                       "Academia Ñ\tLuis\tTrue\t06/07/2009\t01/01/2026 12:00:00\tNULL\t0.15\n"));
 }
 
 TEST(LumatoolTest, FailuresGiveTheSpanishMessageAndOne) {
   TempDir dir;
-  ToolResult r = RunLumatool({QStringLiteral("sql"), dir.File(QStringLiteral("no.mdb")), QStringLiteral("SELECT 1")});
+  ToolResult r =
+      RunLumatool({QStringLiteral("sql"), dir.File(QStringLiteral("no.mdb")), QStringLiteral("SELECT 1")});
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.err.startsWith(QStringLiteral("No existe la base de datos"))) << r.err.toStdString();
   const QString file = dir.File(QStringLiteral("e.mdb"));
@@ -71,8 +75,8 @@ TEST(LumatoolTest, FailuresGiveTheSpanishMessageAndOne) {
 }
 
 TEST(LumatoolTest, TranslateShowsTheSqliteText) {
-  const ToolResult r =
-      RunLumatool({QStringLiteral("translate"), QStringLiteral("SELECT * FROM T01Alumnos WHERE IsNull(IBANT01)")});
+  const ToolResult r = RunLumatool(
+      {QStringLiteral("translate"), QStringLiteral("SELECT * FROM T01Alumnos WHERE IsNull(IBANT01)")});
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.contains(QStringLiteral("IS NULL"))) << r.out.toStdString();
   EXPECT_FALSE(r.out.contains(QStringLiteral("IsNull("))) << r.out.toStdString();

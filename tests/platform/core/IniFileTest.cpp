@@ -13,7 +13,7 @@
 namespace {
 
 class IniFileTest : public ::testing::Test {
- protected:
+protected:
   QString Write(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini")) {
     const QString path = dir.File(name);
     QFile f(path);

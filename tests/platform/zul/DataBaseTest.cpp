@@ -48,7 +48,8 @@ TEST_F(DataBaseTest, ReadOnlyOpeningReadsButNeverWrites) {
 }
 
 TEST_F(DataBaseTest, ExecuteSqlCountsChangedRows) {
-  EXPECT_EQ(db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01, ActivoT01) VALUES ('a', TRUE)")), 1);
+  EXPECT_EQ(db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01, ActivoT01) VALUES ('a', TRUE)")),
+            1);
   EXPECT_EQ(db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01) VALUES ('b')")), 1);
   EXPECT_EQ(db.ExecuteSQL(QStringLiteral("UPDATE T01Alumnos SET CodigoT01 = 7")), 2);
   EXPECT_EQ(db.ExecuteSQL(QStringLiteral("DELETE FROM T01Alumnos WHERE ActivoT01")), 1);
@@ -56,8 +57,9 @@ TEST_F(DataBaseTest, ExecuteSqlCountsChangedRows) {
 }
 
 TEST_F(DataBaseTest, FieldsCarryTheTypesOfTheSchema) {
-  db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (IDCentroT01, NombreT01, ActivoT01, FechaNacT01, SaldoT01) "
-                               "VALUES (3, 'Núñez', TRUE, 46023.5, 12.345)"));
+  db.ExecuteSQL(
+      QStringLiteral("INSERT INTO T01Alumnos (IDCentroT01, NombreT01, ActivoT01, FechaNacT01, SaldoT01) "
+                     "VALUES (3, 'Núñez', TRUE, 46023.5, 12.345)"));
   db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01) VALUES ('Sin datos')"));
   auto q = db.GetTSQLDataSet(QStringLiteral(
       "SELECT IDAlumnoT01, NombreT01, ActivoT01, FechaNacT01, SaldoT01, IDCentroT01, COUNT(*) AS N "
@@ -126,6 +128,27 @@ TEST_F(DataBaseTest, ErrorsAreSpanishAndLeaveTheConnectionUsable) {
   EXPECT_THROW(q->Open(), EDatabaseError);
   EXPECT_FALSE(q->Active());
   EXPECT_EQ(db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01) VALUES ('ok')")), 1);
+}
+
+TEST_F(DataBaseTest, AnUpdateOfSeveralTablesIsAllOrNothing) {
+  db.ExecuteNativeSQL(QStringLiteral(
+      "CREATE TABLE T20Centros (IDCentroT20 INTEGER PRIMARY KEY AUTOINCREMENT, NombreCentroT20 VARCHAR(50) "
+      "COLLATE JETNOCASE, ActivoT20 BOOLEAN NOT NULL DEFAULT 0)"));
+  db.ExecuteSQL(QStringLiteral("INSERT INTO T20Centros (IDCentroT20, NombreCentroT20) VALUES (1, 'Centro')"));
+  db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (IDCentroT01, NombreT01) VALUES (1, 'Ana')"));
+  const QString update = QStringLiteral(
+      "UPDATE T01Alumnos INNER JOIN T20Centros ON T01Alumnos.IDCentroT01 = T20Centros.IDCentroT20 "
+      "SET NombreT01 = NombreCentroT20 & '-' & NombreT01, ActivoT20 = %1");
+  // The centre's flag may not be null: the student's name must not change either.
+  EXPECT_THROW(db.ExecuteSQL(update.arg(QStringLiteral("NULL"))), EDatabaseError);
+  auto q = db.GetTSQLDataSet(QStringLiteral("SELECT NombreT01, ActivoT20 FROM T01Alumnos, T20Centros"));
+  q->Open();
+  EXPECT_EQ(q->Fields(0).AsString(), QStringLiteral("Ana"));
+  EXPECT_EQ(db.TransactionDepth(), 0);
+  EXPECT_EQ(db.ExecuteSQL(update.arg(QStringLiteral("TRUE"))), 1);
+  q->Refresh();
+  EXPECT_EQ(q->Fields(0).AsString(), QStringLiteral("Centro-Ana"));
+  EXPECT_TRUE(q->Fields(1).AsBoolean());
 }
 
 TEST_F(DataBaseTest, KeysAreNeverReused) {

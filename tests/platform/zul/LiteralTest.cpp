@@ -33,20 +33,23 @@ TEST_F(LiteralTest, LiteralsOfEachFieldType) {
       {TFieldType::ftString, QVariant(), QStringLiteral("NULL")},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(db.ConvertToSqlString(c.type, c.value), c.expected) << FieldTypeName(c.type) << " " << c.expected.toStdString();
+    EXPECT_EQ(db.ConvertToSqlString(c.type, c.value), c.expected)
+        << FieldTypeName(c.type) << " " << c.expected.toStdString();
   }
 }
 
 TEST_F(LiteralTest, DateLiteralsAreDayNumbers) {
   EXPECT_EQ(db.GetSQLDateTime(Var::FromDate(DayDate::Encode(2026, 1, 1))), QStringLiteral("46023"));
   EXPECT_EQ(db.GetSQLDateTime(QDate(1899, 12, 30)), QStringLiteral("0"));
-  EXPECT_EQ(db.GetSQLDateTime(QDateTime(QDate(2026, 1, 1), QTime(18, 0), Qt::UTC)), QStringLiteral("46023.75"));
+  EXPECT_EQ(db.GetSQLDateTime(QDateTime(QDate(2026, 1, 1), QTime(18, 0), Qt::UTC)),
+            QStringLiteral("46023.75"));
   EXPECT_EQ(db.GetSQLDateTime(Var::Null()), QStringLiteral("NULL"));
   // A date written as a literal compares with the stored date.
   db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (FechaNacT01) VALUES (%1)")
                     .arg(db.GetSQLDateTime(Var::FromDate(DayDate::Encode(2010, 5, 17, 9, 30)))));
-  auto q = db.GetTSQLDataSet(QStringLiteral("SELECT COUNT(*) AS N FROM T01Alumnos WHERE FechaNacT01 >= %1 AND FechaNacT01 < %2")
-                                 .arg(db.GetSQLDateTime(QDate(2010, 5, 17)), db.GetSQLDateTime(QDate(2010, 5, 18))));
+  auto q = db.GetTSQLDataSet(
+      QStringLiteral("SELECT COUNT(*) AS N FROM T01Alumnos WHERE FechaNacT01 >= %1 AND FechaNacT01 < %2")
+          .arg(db.GetSQLDateTime(QDate(2010, 5, 17)), db.GetSQLDateTime(QDate(2010, 5, 18))));
   q->Open();
   EXPECT_EQ(q->Fields(0).AsInteger(), 1);
 }
@@ -71,7 +74,8 @@ TEST_F(LiteralTest, AnyTextRoundTripsThroughInsertAndRead) {
     db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (IDAlumnoT01, ComentariosT01) VALUES (%1, %2)")
                       .arg(id)
                       .arg(db.ConvertToSqlString(TFieldType::ftMemo, text)));
-    auto q = db.GetTSQLDataSet(QStringLiteral("SELECT ComentariosT01 FROM T01Alumnos WHERE IDAlumnoT01 = %1").arg(id));
+    auto q = db.GetTSQLDataSet(
+        QStringLiteral("SELECT ComentariosT01 FROM T01Alumnos WHERE IDAlumnoT01 = %1").arg(id));
     q->Open();
     ASSERT_EQ(q->RecordCount(), 1);
     EXPECT_EQ(q->Fields(0).AsString(), text) << "text " << id;

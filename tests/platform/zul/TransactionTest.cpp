@@ -7,7 +7,8 @@ namespace {
 class TransactionTest : public ZulFixture {
 protected:
   void Insert(const char* name) {
-    db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01) VALUES ('%1')").arg(QLatin1String(name)));
+    db.ExecuteSQL(
+        QStringLiteral("INSERT INTO T01Alumnos (NombreT01) VALUES ('%1')").arg(QLatin1String(name)));
   }
   QString Names() {
     auto q = db.GetTSQLDataSet(QStringLiteral("SELECT NombreT01 FROM T01Alumnos ORDER BY IDAlumnoT01"));

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   db.BeginTrans();
   const QString filler(2000, QLatin1Char('x'));
   for (long i = 0;; ++i) {
-    db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01, ComentariosT01) VALUES ('hijo', '%1')").arg(filler));
+    db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01, ComentariosT01) VALUES ('hijo', '%1')")
+                      .arg(filler));
     if (i % 200 == 0) db.ExecuteSQL(QStringLiteral("UPDATE T01Alumnos SET CodigoT01 = CodigoT01 + 1"));
     if (i == 2000) {
       std::puts("READY");

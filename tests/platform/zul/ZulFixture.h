@@ -14,7 +14,8 @@ protected:
     db.Create(path);
     db.ExecuteNativeSQL(QStringLiteral(
         "CREATE TABLE T01Alumnos (IDAlumnoT01 INTEGER PRIMARY KEY AUTOINCREMENT, IDCentroT01 INTEGER, "
-        "CodigoT01 INTEGER DEFAULT 0, NombreT01 VARCHAR(50) COLLATE JETNOCASE, ComentariosT01 LONGTEXT COLLATE "
+        "CodigoT01 INTEGER DEFAULT 0, NombreT01 VARCHAR(50) COLLATE JETNOCASE, ComentariosT01 LONGTEXT "
+        "COLLATE "
         "JETNOCASE, ActivoT01 BOOLEAN NOT NULL DEFAULT 0, FechaNacT01 DATETIME REAL, SaldoT01 CURRENCY REAL "
         "DEFAULT 0)"));
   }

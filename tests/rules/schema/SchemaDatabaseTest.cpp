@@ -14,7 +14,7 @@
 namespace {
 
 class SchemaDatabase : public ::testing::Test {
- protected:
+protected:
   void SetUp() override {
     db.Create(dir.File(QStringLiteral("empresa.mdb")));
     CreateSchema(db);
