@@ -5,11 +5,13 @@
 #include <sqlite3.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "App/CodiComu/SqlBuilders.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TDataBaseZUL.h"
+#include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/dialect/JetTranslator.h"
 #include "rules/schema/MasterDatabase.h"
 
@@ -145,8 +147,51 @@ void BM_TranslateJoinUpdate(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(JetTranslator::Translate(sql));
 }
 
+// Resident memory of the process, in MiB.
+double ResidentMiB() {
+  QFile statm(QStringLiteral("/proc/self/statm"));
+  if (!statm.open(QIODevice::ReadOnly)) return 0;
+  const QList<QByteArray> parts = statm.readAll().split(' ');
+  return parts.size() > 1 ? parts[1].toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
+}
+
+// Opening a list over 100,000 students and reading the first 50 must not read them all.
+void BM_OpenAndReadFirst50(benchmark::State& state) {
+  Bench b("list.mdb");
+  const int token = b.db.BeginTrans();
+  for (int i = 0; i < kRows; ++i) CreaRegistre(b.db, QStringLiteral("T01Alumnos"), kFields, StudentRow(i));
+  b.db.CommitTrans(token);
+  const double before = ResidentMiB();
+  int fetched = 0;
+  for (auto _ : state) {
+    auto list = b.db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), nullptr, 0);
+    list->Open();
+    for (int i = 0; i < 50 && !list->Eof(); ++i) {
+      benchmark::DoNotOptimize(list->FieldByName(QStringLiteral("NombreCompletoT01")).AsString());
+      list->Next();
+    }
+    fetched = list->RecordCountFetched();
+  }
+  state.counters["rows_read"] = fetched;
+  state.counters["resident_MiB_growth"] = ResidentMiB() - before;
+}
+
+void BM_OpenAndReadAll(benchmark::State& state) {
+  Bench b("all.mdb");
+  const int token = b.db.BeginTrans();
+  for (int i = 0; i < kRows; ++i) CreaRegistre(b.db, QStringLiteral("T01Alumnos"), kFields, StudentRow(i));
+  b.db.CommitTrans(token);
+  for (auto _ : state) {
+    auto list = b.db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), nullptr, 0);
+    list->Open();
+    benchmark::DoNotOptimize(list->RecordCount());
+  }
+}
+
 }  // namespace
 
+BENCHMARK(BM_OpenAndReadFirst50)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenAndReadAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CreaRegistre)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PreparedInsert)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_TranslateInsert)->Unit(benchmark::kMicrosecond);

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include "App/CodiComu/CCTranslate.h"
 #include "App/Version.h"
 #include "platform/core/Currency.h"
 #include "platform/core/DayDate.h"
@@ -22,7 +23,8 @@ const char* const kUsage =
     "  lumatool version\n"
     "  lumatool db create ARCHIVO\n"
     "  lumatool sql ARCHIVO INSTRUCCION\n"
-    "  lumatool translate INSTRUCCION\n";
+    "  lumatool translate INSTRUCCION\n"
+    "  lumatool messages\n";
 
 struct UsageError {
   QString message;
@@ -88,6 +90,25 @@ int CmdTranslate(const QString& statement, QTextStream& out) {
   return 0;
 }
 
+// The message catalogue and the program's list with their Spanish defaults: number,
+// translation key and text, one per line, line breaks written as "\n".
+int CmdMessages(QTextStream& out) {
+  const auto line = [&out](int number, const QString& key, const char* text) {
+    QString value = QString::fromUtf8(text);
+    value.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    out << number << '\t' << key << '\t' << value << '\n';
+  };
+  for (const TTranslateiNum& entry : TransArray()) {
+    if (entry.iNum == 0) continue;
+    line(entry.iNum, QStringLiteral("CC.") + QString::fromUtf8(entry.key), entry.text);
+  }
+  for (const TExeTranslateValue& entry : ExeStringsTable()) {
+    if (entry.iNum <= 0) continue;
+    line(entry.iNum, QStringLiteral("ExeStrings.") + QString::number(entry.iNum), entry.text);
+  }
+  return 0;
+}
+
 QString FormatValue(const TField& field) {
   const QVariant v = field.Value();
   if (Var::IsNullOrEmpty(v)) return QStringLiteral("NULL");
@@ -136,6 +157,7 @@ int RunTool(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     if (command == QLatin1String("sql") && args.size() == 3) return CmdSql(args.at(1), args.at(2), out);
     if (command == QLatin1String("translate") && args.size() == 2) return CmdTranslate(args.at(1), out);
+    if (command == QLatin1String("messages") && args.size() == 1) return CmdMessages(out);
     Usage();
   } catch (const UsageError& e) {
     if (!e.message.isEmpty()) err << e.message << '\n';

@@ -9,6 +9,7 @@
 #include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
+#include "platform/zul/TDataSetFetcher.h"
 #include "platform/zul/TPreparedStatement.h"
 #include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/TStatementCache.h"
@@ -94,6 +95,7 @@ void TDataBaseZUL::OpenWithFlags(const QString& fileName, int flags, bool readOn
 
 void TDataBaseZUL::Close() {
   if (!m_db) return;
+  FinishReaders();
   m_cache->Clear();
   if (!sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
   sqlite3_close_v2(m_db);
@@ -139,6 +141,7 @@ int TDataBaseZUL::ExecuteSQL(const QString& jetSql) {
 
 void TDataBaseZUL::ExecuteNativeSQL(const QString& sqliteSql) {
   RequireOpen();
+  FinishReaders();
   const QByteArray sql = sqliteSql.toUtf8();
   char* message = nullptr;
   const int rc = sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
@@ -235,6 +238,7 @@ void TDataBaseZUL::RollbackTrans(int token) {
     m_tokens.clear();  // already undone by the engine
     return;
   }
+  FinishReaders();
   if (it == m_tokens.begin()) {
     Exec("ROLLBACK");
     m_tokens.clear();
@@ -243,6 +247,17 @@ void TDataBaseZUL::RollbackTrans(int token) {
   const QByteArray name = QStringLiteral("luma_sp%1").arg(token).toUtf8();
   Exec(("ROLLBACK TO " + name + "; RELEASE " + name).constData());
   m_tokens.erase(it, m_tokens.end());
+}
+
+void TDataBaseZUL::AddReader(TDataSetFetcher* reader) { m_readers.push_back(reader); }
+
+void TDataBaseZUL::RemoveReader(TDataSetFetcher* reader) {
+  m_readers.erase(std::remove(m_readers.begin(), m_readers.end(), reader), m_readers.end());
+}
+
+void TDataBaseZUL::FinishReaders() {
+  // Finishing a reader removes it from the list.
+  while (!m_readers.empty()) m_readers.back()->FetchAll();
 }
 
 void TDataBaseZUL::RaiseError(int code, const QString& sql) const {

@@ -13,6 +13,7 @@
 class QObject;
 class TSQLDataSet;
 class TStatementCache;
+class TDataSetFetcher;
 struct sqlite3;
 
 class TDataBaseZUL {
@@ -67,6 +68,13 @@ public:
   // Raises EDatabaseError with a Spanish text for the connection's last error.
   [[noreturn]] void RaiseError(int code, const QString& sql = QString()) const;
 
+  // Datasets still reading their result register here. Before anything writes (or a
+  // rollback), they read the rest of their rows, so that no open read ever sees a
+  // change half made, and rules may change the rows they are walking.
+  void AddReader(TDataSetFetcher* reader);
+  void RemoveReader(TDataSetFetcher* reader);
+  void FinishReaders();
+
 private:
   friend class TPreparedStatement;
   void OpenWithFlags(const QString& fileName, int flags, bool readOnly);
@@ -79,4 +87,5 @@ private:
   std::vector<int> m_tokens;
   int m_nextToken = 1;
   std::unique_ptr<TStatementCache> m_cache;
+  std::vector<TDataSetFetcher*> m_readers;
 };

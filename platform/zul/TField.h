@@ -47,3 +47,5 @@ private:
   QString m_origin;
   bool m_readOnly = false;
 };
+
+Q_DECLARE_METATYPE(TField*)

@@ -83,6 +83,10 @@ void TPreparedStatement::Bind(const SqliteStatement& statement) {
 
 bool TPreparedStatement::Step() {
   if (!m_stmt) return false;
+  if (!m_started) {
+    m_started = true;
+    if (!sqlite3_stmt_readonly(m_stmt)) m_db.FinishReaders();
+  }
   const int rc = sqlite3_step(m_stmt);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;

@@ -29,5 +29,6 @@ private:
   TDataBaseZUL& m_db;
   QByteArray m_sql;
   sqlite3_stmt* m_stmt = nullptr;
+  bool m_started = false;
   std::vector<QByteArray> m_buffers;  // bound texts and blobs live until the statement is given back
 };
