@@ -164,7 +164,8 @@ void BM_OpenAndReadFirst50(benchmark::State& state) {
   const double before = ResidentMiB();
   int fetched = 0;
   for (auto _ : state) {
-    auto list = b.db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), nullptr, 0);
+    auto list =
+        b.db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), nullptr, 0);
     list->Open();
     for (int i = 0; i < 50 && !list->Eof(); ++i) {
       benchmark::DoNotOptimize(list->FieldByName(QStringLiteral("NombreCompletoT01")).AsString());
@@ -182,7 +183,8 @@ void BM_OpenAndReadAll(benchmark::State& state) {
   for (int i = 0; i < kRows; ++i) CreaRegistre(b.db, QStringLiteral("T01Alumnos"), kFields, StudentRow(i));
   b.db.CommitTrans(token);
   for (auto _ : state) {
-    auto list = b.db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), nullptr, 0);
+    auto list =
+        b.db.GetTSQLDataSet(QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), nullptr, 0);
     list->Open();
     benchmark::DoNotOptimize(list->RecordCount());
   }

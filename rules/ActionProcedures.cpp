@@ -105,8 +105,9 @@ void ImportarFormatoBoletin() {
   if (format == nullptr) format = formats->DataSet();
   if (format == nullptr || !format->Active() || format->IsEmpty()) return;
 
+  // Copying overwrites the card's items: No is the safe default.
   if (Dialogs::Ask(QStringLiteral("¿Copiar el formato seleccionado a este registro?"), TDialogIcon::Question,
-                   dbYes | dbNo, dbYes) != dbYes) {
+                   dbYes | dbNo, dbNo) != dbYes) {
     return;
   }
   if (!Editing(*card)) card->Edit();

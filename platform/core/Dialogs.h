@@ -41,7 +41,8 @@ void SetAppTitle(const QString& title);
 
 // Shortcuts with the application title as caption.
 TDialogButton Ask(const QString& text, TDialogIcon icon, int buttons, TDialogButton defaultButton);
-bool AskYesNo(const QString& text, TDialogIcon icon = TDialogIcon::Question, TDialogButton defaultButton = dbNo);
+bool AskYesNo(const QString& text, TDialogIcon icon = TDialogIcon::Question,
+              TDialogButton defaultButton = dbNo);
 void Notify(const QString& text, TDialogIcon icon = TDialogIcon::Information);
 
 }  // namespace Dialogs

@@ -86,7 +86,8 @@ Key KeyFromJson(const QJsonObject& o, const QString& name, const QString& file, 
     for (auto it = vo.begin(); it != vo.end(); ++it) {
       Value v;
       v.name = it.key();
-      if (key.Val(v.name)) Damaged(file, QStringLiteral("%1: el valor \"%2\" está repetido").arg(where, v.name));
+      if (key.Val(v.name))
+        Damaged(file, QStringLiteral("%1: el valor \"%2\" está repetido").arg(where, v.name));
       if (it->isString()) {
         v.text = it->toString();
       } else if (it->isDouble() && std::floor(it->toDouble()) == it->toDouble() &&
@@ -176,7 +177,8 @@ struct TRegistryStore::Impl {
   void Save(Key changed) {
     const QFileInfo info(fileName);
     if (!QDir().mkpath(info.absolutePath())) {
-      throw EFileError(QStringLiteral("No se puede crear la carpeta de configuración:\n%1").arg(info.absolutePath()));
+      throw EFileError(
+          QStringLiteral("No se puede crear la carpeta de configuración:\n%1").arg(info.absolutePath()));
     }
     const QJsonObject doc{{QStringLiteral("format"), kFormat},
                           {QStringLiteral("version"), kVersion},
@@ -318,7 +320,8 @@ void TRegistryStore::DeleteValue(const QString& key, const QString& name) {
 QString TRegistryStore::ReadString(const QString& key, const QString& name) const {
   const Value& v = m_impl->Read(key, name);
   if (v.isInteger) {
-    throw EFileError(QStringLiteral("El valor \"%1\" de la clave \"%2\" es un entero, no un texto").arg(name, key));
+    throw EFileError(
+        QStringLiteral("El valor \"%1\" de la clave \"%2\" es un entero, no un texto").arg(name, key));
   }
   return v.text;
 }
@@ -326,7 +329,8 @@ QString TRegistryStore::ReadString(const QString& key, const QString& name) cons
 int TRegistryStore::ReadInteger(const QString& key, const QString& name) const {
   const Value& v = m_impl->Read(key, name);
   if (!v.isInteger) {
-    throw EFileError(QStringLiteral("El valor \"%1\" de la clave \"%2\" es un texto, no un entero").arg(name, key));
+    throw EFileError(
+        QStringLiteral("El valor \"%1\" de la clave \"%2\" es un texto, no un entero").arg(name, key));
   }
   return v.integer;
 }

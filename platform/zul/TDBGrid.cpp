@@ -66,8 +66,10 @@ QVariant TDBGrid::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       if (Var::IsNullOrEmpty(value) || type == TFieldType::ftBoolean) return QString();
       if (type == TFieldType::ftCurrency) return Var::ToCurrency(value).ToFixed(2, QLatin1Char(','));
-      if (type == TFieldType::ftDate) return DayDate::ToDate(Var::ToDateTime(value)).toString(QStringLiteral("dd/MM/yyyy"));
-      if (type == TFieldType::ftTime) return DayDate::ToTime(Var::ToDateTime(value)).toString(QStringLiteral("hh:mm"));
+      if (type == TFieldType::ftDate)
+        return DayDate::ToDate(Var::ToDateTime(value)).toString(QStringLiteral("dd/MM/yyyy"));
+      if (type == TFieldType::ftTime)
+        return DayDate::ToTime(Var::ToDateTime(value)).toString(QStringLiteral("hh:mm"));
       return Var::ToString(value);
     case Qt::EditRole:
       return value;
@@ -82,7 +84,8 @@ QVariant TDBGrid::data(const QModelIndex& index, int role) const {
 QVariant TDBGrid::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return QVariant();
   if (orientation == Qt::Vertical) return section + 1;
-  if (!m_columns.empty() && section < static_cast<int>(m_columns.size()) && !m_columns[section].caption.isEmpty()) {
+  if (!m_columns.empty() && section < static_cast<int>(m_columns.size()) &&
+      !m_columns[section].caption.isEmpty()) {
     return m_columns[section].caption;
   }
   const int field = FieldIndex(section);
@@ -130,7 +133,8 @@ void TDBGrid::ClearSelection() { m_selected.clear(); }
 bool TDBGrid::IsSelected(int row) {
   if (!m_dataSet) return false;
   const QVariant bookmark = m_dataSet->RowBookmark(row);
-  return std::any_of(m_selected.begin(), m_selected.end(), [&](const QVariant& b) { return SameBookmark(b, bookmark); });
+  return std::any_of(m_selected.begin(), m_selected.end(),
+                     [&](const QVariant& b) { return SameBookmark(b, bookmark); });
 }
 
 QVariantList TDBGrid::SelectedBookmarks() const { return m_selected; }

@@ -91,8 +91,10 @@ QVariant TDataSetFetcher::ReadValue(sqlite3_stmt* stmt, int col, TFieldType type
       if (numeric) return Var::FromDate(sqlite3_column_double(stmt, col));
       break;
     case TFieldType::ftCurrency:
-      if (storage == SQLITE_INTEGER) return Var::FromCurrency(Currency::FromInt(sqlite3_column_int64(stmt, col)));
-      if (storage == SQLITE_FLOAT) return Var::FromCurrency(Currency::FromDouble(sqlite3_column_double(stmt, col)));
+      if (storage == SQLITE_INTEGER)
+        return Var::FromCurrency(Currency::FromInt(sqlite3_column_int64(stmt, col)));
+      if (storage == SQLITE_FLOAT)
+        return Var::FromCurrency(Currency::FromDouble(sqlite3_column_double(stmt, col)));
       break;
     case TFieldType::ftFloat:
       if (numeric) return QVariant(sqlite3_column_double(stmt, col));

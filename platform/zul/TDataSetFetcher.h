@@ -21,8 +21,8 @@ public:
   // Called for each row read, with the row.
   using Sink = std::function<void(Row&&)>;
 
-  TDataSetFetcher(TDataBaseZUL& db, std::unique_ptr<TPreparedStatement> statement, std::vector<TFieldType>* types,
-                  Sink sink);
+  TDataSetFetcher(TDataBaseZUL& db, std::unique_ptr<TPreparedStatement> statement,
+                  std::vector<TFieldType>* types, Sink sink);
   ~TDataSetFetcher();
   TDataSetFetcher(const TDataSetFetcher&) = delete;
   TDataSetFetcher& operator=(const TDataSetFetcher&) = delete;

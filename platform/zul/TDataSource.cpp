@@ -16,8 +16,7 @@ void TDataSource::OnDataChanged(TField* field) {
   emit dataChanged(field);
   TSQLDataSet* dataSet = m_dataSet;
   if (!dataSet || !dataSet->Procedures()) return;
-  dataSet->Procedures()->ExecuteProcedure(
-      QStringLiteral("ProcedureZULDataChangeEvent_DATACHANGE"), this,
-      {0, 0, dataSet->DataObjectId(), QVariant::fromValue<QObject*>(this),
-       field ? QVariant::fromValue<TField*>(field) : Var::Null()});
+  dataSet->Procedures()->ExecuteProcedure(QStringLiteral("ProcedureZULDataChangeEvent_DATACHANGE"), this,
+                                          {0, 0, dataSet->DataObjectId(), QVariant::fromValue<QObject*>(this),
+                                           field ? QVariant::fromValue<TField*>(field) : Var::Null()});
 }

@@ -346,7 +346,8 @@ void TParametres::LoadFromStream(QIODevice& stream) {
   quint16 version = 0;
   quint32 count = 0;
   in >> magic >> version >> count;
-  if (in.status() != QDataStream::Ok || magic != kMagic) Damaged(QStringLiteral("no es una lista de parámetros"));
+  if (in.status() != QDataStream::Ok || magic != kMagic)
+    Damaged(QStringLiteral("no es una lista de parámetros"));
   if (version != kVersion) Damaged(QStringLiteral("versión %1 desconocida").arg(version));
   if (count > kMaxParams) Damaged(QStringLiteral("%1 parámetros").arg(count));
   // Read everything first: a damaged stream leaves the list as it was.

@@ -4,8 +4,8 @@
 #include "platform/zul/TDataSource.h"
 #include "platform/zul/TSQLDataSet.h"
 
-TQuerySQL::TQuerySQL(TDataBaseZUL* database, const QString& jetSql, int dataObjectId, TProcedureZUL* procedures,
-                     QObject* parent)
+TQuerySQL::TQuerySQL(TDataBaseZUL* database, const QString& jetSql, int dataObjectId,
+                     TProcedureZUL* procedures, QObject* parent)
     : QObject(parent),
       m_dataSet(new TSQLDataSet(database, jetSql, this, 0)),
       m_dataSource(new TDataSource(m_dataSet, this)) {

@@ -36,7 +36,8 @@ QByteArray TRecursosZUL::GetStreamRecursos(int id) const {
   return r ? r->data : QByteArray();
 }
 
-void TRecursosZUL::InsertTRecursos(int id, const QString& name, int kind, const QByteArray& data, int parent) {
+void TRecursosZUL::InsertTRecursos(int id, const QString& name, int kind, const QByteArray& data,
+                                   int parent) {
   if (id <= 0) throw EFileError(QStringLiteral("Identificador de recurso no válido: %1").arg(id));
   if (parent == id) throw EFileError(QStringLiteral("El recurso %1 no puede ser su propio padre").arg(id));
   TRecursoZUL item{id, kind, parent, name, data};
@@ -84,7 +85,8 @@ void TRecursosZUL::SaveToStream(QIODevice& stream, int first, int last) const {
   for (auto it = begin; it < end; ++it) {
     out << qint32(it->id) << qint32(it->kind) << qint32(it->parent) << it->name << it->data;
   }
-  if (out.status() != QDataStream::Ok) throw EFileError(QStringLiteral("No se pudieron guardar los recursos"));
+  if (out.status() != QDataStream::Ok)
+    throw EFileError(QStringLiteral("No se pudieron guardar los recursos"));
 }
 
 void TRecursosZUL::LoadFromStream(QIODevice& stream) {
@@ -94,7 +96,8 @@ void TRecursosZUL::LoadFromStream(QIODevice& stream) {
   quint16 version = 0;
   quint32 count = 0;
   in >> magic >> version >> count;
-  if (in.status() != QDataStream::Ok || magic != kMagic) Damaged(QStringLiteral("no es un archivo de recursos"));
+  if (in.status() != QDataStream::Ok || magic != kMagic)
+    Damaged(QStringLiteral("no es un archivo de recursos"));
   if (version != kVersion) Damaged(QStringLiteral("versión %1 desconocida").arg(version));
   if (count > kMaxItems) Damaged(QStringLiteral("%1 recursos").arg(count));
   std::vector<TRecursoZUL> items;

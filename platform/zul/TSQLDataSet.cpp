@@ -193,20 +193,22 @@ void TSQLDataSet::Open() {
     if (table && origin && ct.type == TFieldType::ftInteger) {
       int primaryKey = 0;
       int autoInc = 0;
-      sqlite3_table_column_metadata(m_database->Handle(), sqlite3_column_database_name(stmt, c), table, origin,
-                                    nullptr, nullptr, nullptr, &primaryKey, &autoInc);
+      sqlite3_table_column_metadata(m_database->Handle(), sqlite3_column_database_name(stmt, c), table,
+                                    origin, nullptr, nullptr, nullptr, &primaryKey, &autoInc);
       if (primaryKey && autoInc) ct.type = TFieldType::ftAutoInc;
     }
     m_types[c] = ct.type;
-    auto field = std::make_unique<TField>(this, c, QString::fromUtf8(sqlite3_column_name(stmt, c)), ct.type, ct.size);
+    auto field =
+        std::make_unique<TField>(this, c, QString::fromUtf8(sqlite3_column_name(stmt, c)), ct.type, ct.size);
     if (table) field->SetOrigin(QString::fromUtf8(table));
     field->SetReadOnly(readOnly || ct.type == TFieldType::ftAutoInc);
     fields.push_back(std::move(field));
   }
   m_fields = std::move(fields);
   m_rows.clear();
-  m_fetcher = std::make_unique<TDataSetFetcher>(*m_database, std::move(prepared), &m_types,
-                                                [this](TDataSetFetcher::Row&& row) { m_rows.push_back(std::move(row)); });
+  m_fetcher = std::make_unique<TDataSetFetcher>(
+      *m_database, std::move(prepared), &m_types,
+      [this](TDataSetFetcher::Row&& row) { m_rows.push_back(std::move(row)); });
   try {
     FetchTo(0);
   } catch (...) {
@@ -288,7 +290,8 @@ void TSQLDataSet::RequireActive() const {
 }
 
 bool TSQLDataSet::Modifying() const {
-  return m_state == TDataSetState::dsEdit || m_state == TDataSetState::dsInsert || m_state == TDataSetState::dsSetKey;
+  return m_state == TDataSetState::dsEdit || m_state == TDataSetState::dsInsert ||
+         m_state == TDataSetState::dsSetKey;
 }
 
 void TSQLDataSet::LeaveModifying() {
@@ -297,9 +300,11 @@ void TSQLDataSet::LeaveModifying() {
 }
 
 void TSQLDataSet::RequireWritable() const {
-  if (m_flag == 1) throw EDatabaseError(QStringLiteral("No se puede modificar un conjunto de datos de solo lectura"));
+  if (m_flag == 1)
+    throw EDatabaseError(QStringLiteral("No se puede modificar un conjunto de datos de solo lectura"));
   if (UpdateTable().isEmpty()) {
-    throw EDatabaseError(QStringLiteral("No se puede modificar: la consulta no indica qué tabla se modifica"));
+    throw EDatabaseError(
+        QStringLiteral("No se puede modificar: la consulta no indica qué tabla se modifica"));
   }
 }
 
@@ -344,7 +349,8 @@ std::vector<QVariant> TSQLDataSet::NewRecord() {
     for (auto& f : m_fields) {
       if (f->Origin().compare(table, Qt::CaseInsensitive) == 0 &&
           f->FieldName().compare(column, Qt::CaseInsensitive) == 0) {
-        record[f->Index()] = DefaultValue(info->FieldByName(QStringLiteral("dflt_value")).AsString(), f->DataType());
+        record[f->Index()] =
+            DefaultValue(info->FieldByName(QStringLiteral("dflt_value")).AsString(), f->DataType());
       }
     }
   }
@@ -440,13 +446,15 @@ void TSQLDataSet::WriteRecord() {
     if (names.isEmpty()) {
       m_database->ExecuteSQL(QStringLiteral("INSERT INTO [%1] DEFAULT VALUES").arg(table));
     } else {
-      m_database->ExecuteSQL(QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
-                                 .arg(table, names.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))));
+      m_database->ExecuteSQL(
+          QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3)")
+              .arg(table, names.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))));
     }
     newKey = QVariant(static_cast<qint64>(sqlite3_last_insert_rowid(m_database->Handle())));
   } else {
     if (key.isEmpty()) {
-      throw EDatabaseError(QStringLiteral("No se puede modificar: la consulta no incluye la clave de la tabla %1").arg(table));
+      throw EDatabaseError(
+          QStringLiteral("No se puede modificar: la consulta no incluye la clave de la tabla %1").arg(table));
     }
     const QVariant oldKey = m_rows[m_current][FieldByName(key).Index()];
     if (!names.isEmpty()) {
@@ -463,12 +471,14 @@ void TSQLDataSet::WriteRecord() {
   if (!key.isEmpty()) {
     QStringList columns;
     for (const auto& f : m_fields) {
-      if (f->Origin().compare(table, Qt::CaseInsensitive) == 0) columns << QStringLiteral("[%1]").arg(f->FieldName());
+      if (f->Origin().compare(table, Qt::CaseInsensitive) == 0)
+        columns << QStringLiteral("[%1]").arg(f->FieldName());
     }
-    auto stored = m_database->GetTSQLDataSet(QStringLiteral("SELECT %1 FROM [%2] WHERE [%3] = %4")
-                                                 .arg(columns.join(QStringLiteral(", ")), table, key,
-                                                      m_database->ConvertToSqlString(TFieldType::ftLargeint, newKey)),
-                                             nullptr, 1);
+    auto stored =
+        m_database->GetTSQLDataSet(QStringLiteral("SELECT %1 FROM [%2] WHERE [%3] = %4")
+                                       .arg(columns.join(QStringLiteral(", ")), table, key,
+                                            m_database->ConvertToSqlString(TFieldType::ftLargeint, newKey)),
+                                   nullptr, 1);
     stored->Open();
     if (!stored->IsEmpty()) {
       int c = 0;
@@ -505,14 +515,16 @@ void TSQLDataSet::Delete() {
   RequireWritable();
   const QString key = KeyField();
   if (key.isEmpty()) {
-    throw EDatabaseError(QStringLiteral("No se puede borrar: la consulta no incluye la clave de la tabla %1").arg(UpdateTable()));
+    throw EDatabaseError(QStringLiteral("No se puede borrar: la consulta no incluye la clave de la tabla %1")
+                             .arg(UpdateTable()));
   }
   const int token = m_database->BeginTrans();
   try {
     Raise(TDataSetEvent::BeforeDelete);
     const QVariant keyValue = m_rows[m_current][FieldByName(key).Index()];
-    m_database->ExecuteSQL(QStringLiteral("DELETE FROM [%1] WHERE [%2] = %3")
-                               .arg(UpdateTable(), key, m_database->ConvertToSqlString(TFieldType::ftLargeint, keyValue)));
+    m_database->ExecuteSQL(
+        QStringLiteral("DELETE FROM [%1] WHERE [%2] = %3")
+            .arg(UpdateTable(), key, m_database->ConvertToSqlString(TFieldType::ftLargeint, keyValue)));
     Raise(TDataSetEvent::AfterDelete);
     m_database->CommitTrans(token);
   } catch (...) {
@@ -683,7 +695,8 @@ QVariant TSQLDataSet::RowValue(int row, int fieldIndex) {
 
 void TSQLDataSet::SetRawValue(int fieldIndex, const QVariant& value) {
   RequireActive();
-  if (!Modifying()) throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción"));
+  if (!Modifying())
+    throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción"));
   TField& field = Fields(fieldIndex);
   if (field.ReadOnly() && m_state != TDataSetState::dsSetKey) {
     throw EDatabaseError(QStringLiteral("El campo «%1» no se puede modificar").arg(field.FieldName()));

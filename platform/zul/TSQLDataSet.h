@@ -56,7 +56,7 @@ public:
   QString UpdateTable() const;
   QString KeyField() const;
 
-  void Open();   // raises EDatabaseError with a Spanish message on failure
+  void Open();  // raises EDatabaseError with a Spanish message on failure
   void Close();
   bool Active() const { return m_state != TDataSetState::dsInactive; }
   void Refresh();  // re-runs the query, staying on the same record (by key, else number)
@@ -152,7 +152,7 @@ private:
   bool m_pendingInsert = false;
   std::vector<QVariant> m_pendingOld;
   std::unique_ptr<class TDataSetFetcher> m_fetcher;  // the rows not read yet
-  int m_current = 0;  // index into m_rows
+  int m_current = 0;                                 // index into m_rows
   bool m_eof = true;
   bool m_bof = true;
   int m_disableCount = 0;

@@ -12,7 +12,8 @@ void TTreeZUL::AddNode(int number, int kind, const QString& text, int parent) {
   if (number <= 0) throw EFileError(QStringLiteral("Número de nodo no válido: %1").arg(number));
   if (m_index.contains(number)) throw EFileError(QStringLiteral("El nodo %1 está repetido").arg(number));
   if (parent != 0 && !m_index.contains(parent)) {
-    throw EFileError(QStringLiteral("El nodo %1 cuelga de un nodo que no existe: %2").arg(number).arg(parent));
+    throw EFileError(
+        QStringLiteral("El nodo %1 cuelga de un nodo que no existe: %2").arg(number).arg(parent));
   }
   m_index.insert(number, static_cast<qsizetype>(m_nodes.size()));
   m_nodes.push_back(TTreeNodeZUL{number, kind, text, parent, {}});

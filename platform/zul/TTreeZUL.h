@@ -13,7 +13,7 @@
 #include <vector>
 
 namespace TreeKind {
-constexpr int DesignOnly = 0;  // a note of the designer: never shown to the user
+constexpr int DesignOnly = 0;   // a note of the designer: never shown to the user
 constexpr int Application = 1;  // the root node, named after the application
 constexpr int Folder = 2;       // groups nodes; no menu entry of its own
 constexpr int Form = 3;         // a data form reachable by number, not listed in menus
@@ -26,8 +26,8 @@ struct TTreeNodeZUL {
   int number = 0;
   int kind = 0;
   QString text;
-  int parent = 0;         // number of the parent node, 0 for a root node
-  QList<int> children;    // numbers, in order
+  int parent = 0;       // number of the parent node, 0 for a root node
+  QList<int> children;  // numbers, in order
 };
 
 class TTreeZUL {

@@ -8,8 +8,8 @@
 #include "platform/zul/DefaultDataBase.h"
 #include "platform/zul/TProcedureZUL.h"
 #include "platform/zul/TTreeZUL.h"
-#include "platform/zul/TZULForm.h"
 #include "platform/zul/TZULAppFile.h"
+#include "platform/zul/TZULForm.h"
 #include "platform/zul/TZULFormBuilder.h"
 
 namespace {
@@ -26,7 +26,8 @@ QString AppFilePath(const QString& fileName) {
 }
 }  // namespace
 
-TZULApp::TZULApp() : m_procedures(std::make_unique<TProcedureZUL>()), m_appFile(std::make_unique<TZULAppFile>()) {
+TZULApp::TZULApp()
+    : m_procedures(std::make_unique<TProcedureZUL>()), m_appFile(std::make_unique<TZULAppFile>()) {
   LoadBuiltInApp();
 }
 
@@ -47,7 +48,8 @@ void TZULApp::SetAppFile(const QString& fileName) {
     throw EFileError(QStringLiteral("No existe el archivo de aplicación:\n%1").arg(path));
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    throw EFileError(QStringLiteral("No se puede abrir el archivo de aplicación:\n%1\n%2").arg(path, file.errorString()));
+    throw EFileError(
+        QStringLiteral("No se puede abrir el archivo de aplicación:\n%1\n%2").arg(path, file.errorString()));
   }
   try {
     LoadAppFromStream(file);

@@ -93,7 +93,8 @@ QJsonObject ControlJson(const TZULControlDef& c) {
   if (!c.arguments.empty()) {
     QJsonArray args;
     for (const TZULArgumentDef& a : c.arguments) {
-      args.append(a.object.isEmpty() ? ScalarJson(a.value) : QJsonObject{{QStringLiteral("object"), a.object}});
+      args.append(a.object.isEmpty() ? ScalarJson(a.value)
+                                     : QJsonObject{{QStringLiteral("object"), a.object}});
     }
     o.insert(QStringLiteral("arguments"), args);
   }
@@ -193,14 +194,16 @@ QByteArray TZULAppFile::ToJson() const {
 
 void TZULAppFile::LoadFromStream(QIODevice& stream) {
   const QByteArray json = stream.readAll();
-  if (json.isEmpty()) throw EFileError(QStringLiteral("El archivo de aplicación está vacío o no se puede leer"));
+  if (json.isEmpty())
+    throw EFileError(QStringLiteral("El archivo de aplicación está vacío o no se puede leer"));
   LoadFromJson(json);
 }
 
 void TZULAppFile::SaveToStream(QIODevice& stream) const {
   const QByteArray json = ToJson();
   if (stream.write(json) != json.size()) {
-    throw EFileError(QStringLiteral("No se pudo escribir el archivo de aplicación: %1").arg(stream.errorString()));
+    throw EFileError(
+        QStringLiteral("No se pudo escribir el archivo de aplicación: %1").arg(stream.errorString()));
   }
 }
 

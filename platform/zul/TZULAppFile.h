@@ -51,10 +51,10 @@ struct TZULControlDef {
   bool enabled = true;
   bool visible = true;
   bool readOnly = false;
-  QStringList items;        // choice captions (radio groups, value selectors)
-  QVariantList itemValues;  // the values stored for them; empty: the positions
-  TZULLookupDef lookup;     // DBLookup
-  QString procedure;        // buttons
+  QStringList items;                       // choice captions (radio groups, value selectors)
+  QVariantList itemValues;                 // the values stored for them; empty: the positions
+  TZULLookupDef lookup;                    // DBLookup
+  QString procedure;                       // buttons
   std::vector<TZULArgumentDef> arguments;  // "PRME01".."PRME06"
   TZULDetailDef detail;                    // Grid
   std::vector<TZULControlDef> controls;    // the controls inside (panels)

@@ -253,7 +253,8 @@ TZULControlDef TZULAppFileReader::ReadControl(const QJsonObject& o, const QStrin
   TZULControlDef c;
   c.name = Text(o, QStringLiteral("name"), where, true);
   const QString kind = Text(o, QStringLiteral("kind"), where, true);
-  if (!ControlKindFromName(kind, c.kind)) Fail(where, QStringLiteral("tipo de control desconocido: %1").arg(kind));
+  if (!ControlKindFromName(kind, c.kind))
+    Fail(where, QStringLiteral("tipo de control desconocido: %1").arg(kind));
   c.caption = Text(o, QStringLiteral("caption"), where);
   c.dataField = Text(o, QStringLiteral("field"), where);
   c.enabled = Boolean(o, QStringLiteral("enabled"), where, true);
@@ -261,7 +262,8 @@ TZULControlDef TZULAppFileReader::ReadControl(const QJsonObject& o, const QStrin
   c.readOnly = Boolean(o, QStringLiteral("readOnly"), where, false);
   const QJsonArray items = Array(o, QStringLiteral("items"), where);
   for (qsizetype i = 0; i < items.size(); ++i) {
-    if (!items[i].isString()) Fail(At(where, QStringLiteral("items"), i), QStringLiteral("debe ser un texto"));
+    if (!items[i].isString())
+      Fail(At(where, QStringLiteral("items"), i), QStringLiteral("debe ser un texto"));
     c.items.append(items[i].toString());
   }
   const QJsonArray values = Array(o, QStringLiteral("values"), where);

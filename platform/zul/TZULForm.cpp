@@ -1,8 +1,8 @@
 #include "platform/zul/TZULForm.h"
 
+#include "platform/zul/TDBGrid.h"
 #include "platform/zul/TParametres.h"
 #include "platform/zul/TProcedureZUL.h"
-#include "platform/zul/TDBGrid.h"
 #include "platform/zul/TQuerySQL.h"
 #include "platform/zul/TSQLDataSet.h"
 
@@ -148,4 +148,29 @@ void TZULForm::RunButton(TZULControl* button) {
   }
   TProcedureZUL* procedures = m_procedures;
   if (procedures) procedures->ExecuteProcedure(button->Procedure(), button);
+}
+
+bool TZULForm::LocateRecord(const QString& fieldName, const QVariant& value) {
+  TSQLDataSet* dataSet = DataSet();
+  if (!dataSet || !dataSet->Active() || !dataSet->FindField(fieldName)) return false;
+  return dataSet->Locate(fieldName, value);
+}
+
+QVariantMap TZULForm::PickedValues() const {
+  QVariantMap values;
+  TSQLDataSet* dataSet = DataSet();
+  if (!dataSet || !dataSet->Active() || dataSet->IsEmpty()) return values;
+  for (int i = 0; i < dataSet->FieldCount(); ++i) {
+    values.insert(dataSet->Fields(i).FieldName(), dataSet->Fields(i).Value());
+  }
+  return values;
+}
+
+void TZULForm::Close() {
+  if (m_closed) return;
+  m_closed = true;
+  if (m_procedures) {
+    m_procedures->ExecuteProcedure(QStringLiteral("ProcedureZULFormEvent_DESTROY"), this,
+                                   {QVariant::fromValue<QObject*>(this), 0, m_dataObjectId});
+  }
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <QVariantMap>
 
 class TQuerySQL;
 class TDBGrid;
@@ -18,18 +19,18 @@ class TProcedureZUL;
 enum class TZULControlKind {
   Panel,
   Label,
-  Button,       // bound to a registered procedure with its arguments
+  Button,  // bound to a registered procedure with its arguments
   SpeedButton,
-  CheckBox,     // plain check box
-  DBCheckBox,   // data-aware check box
-  DBEdit,       // text, integer, currency
+  CheckBox,    // plain check box
+  DBCheckBox,  // data-aware check box
+  DBEdit,      // text, integer, currency
   DBMemo,
   DBDate,
   DBTime,
-  DBLookup,     // combo over another table
+  DBLookup,  // combo over another table
   DBRadioGroup,
   DateTimePicker,
-  Grid,         // a detail grid
+  Grid,  // a detail grid
   Other,
 };
 
@@ -160,6 +161,15 @@ public:
   // removed. A disabled button, or one without a procedure, does nothing.
   void RunButton(TZULControl* button);
 
+  // What other windows ask of a data form: move to the record whose field holds the
+  // value (true when found), and the values of the current (picked) record.
+  bool LocateRecord(const QString& fieldName, const QVariant& value);
+  QVariantMap PickedValues() const;
+
+  // Closing raises "ProcedureZULFormEvent_DESTROY" (form, 0, identifier) while the
+  // form is still whole; the caller then deletes it.
+  void Close();
+
 private:
   int m_node;
   int m_dataObjectId;
@@ -167,5 +177,6 @@ private:
   TQuerySQL* m_query = nullptr;
   TDBGrid* m_grid = nullptr;
   TProcedureZUL* m_procedures = nullptr;
+  bool m_closed = false;
   QList<QPair<QString, QPointer<QObject>>> m_components;
 };

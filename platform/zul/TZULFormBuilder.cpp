@@ -7,8 +7,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TDBGrid.h"
-#include "platform/zul/TDataSource.h"
 #include "platform/zul/TDataBaseZUL.h"
+#include "platform/zul/TDataSource.h"
 #include "platform/zul/TParametres.h"
 #include "platform/zul/TProcedureZUL.h"
 #include "platform/zul/TQuerySQL.h"
@@ -87,7 +87,8 @@ TZULForm* TZULFormBuilder::Build(const TZULFormDef& def, QObject* owner) {
   return form.release();
 }
 
-void TZULFormBuilder::AddControls(TZULForm& form, const std::vector<TZULControlDef>& defs, TZULControl* parent) {
+void TZULFormBuilder::AddControls(TZULForm& form, const std::vector<TZULControlDef>& defs,
+                                  TZULControl* parent) {
   for (const TZULControlDef& d : defs) {
     TZULControl* control = form.AddControl(d.kind, d.name, parent);
     control->SetCaption(d.caption);
@@ -155,8 +156,8 @@ void TZULFormBuilder::WireButtons(TZULForm& form, const std::vector<TZULControlD
       QObject* object = form.FindControl(a.object);
       if (!object) object = form.Component(a.object);
       if (!object) {
-        throw EFileError(
-            QStringLiteral("El botón \"%1\" se refiere a un objeto que no existe: \"%2\"").arg(d.name, a.object));
+        throw EFileError(QStringLiteral("El botón \"%1\" se refiere a un objeto que no existe: \"%2\"")
+                             .arg(d.name, a.object));
       }
       // A handle, not a pointer: an object destroyed meanwhile reads as nothing.
       args.append(TParametres::ObjectHandle(object));

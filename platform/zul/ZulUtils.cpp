@@ -1,8 +1,6 @@
 #include "platform/zul/ZulUtils.h"
 
-QString VersioZULText(int version) {
-  return QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
-}
+QString VersioZULText(int version) { return QStringLiteral("%1.%2").arg(version / 10).arg(version % 10); }
 
 bool PartsIgualtat(const QString& text, QString& left, QString& right) {
   const qsizetype at = text.indexOf(QLatin1Char('='));

@@ -83,3 +83,35 @@ TEST(LumatoolTest, TranslateShowsTheSqliteText) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LumatoolTest, MessagesListsTheWholeCatalogueWithTexts) {
+  const ToolResult r = RunLumatool({QStringLiteral("messages")});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  QStringList lines = r.out.split(QLatin1Char('\n'));
+  if (lines.last().isEmpty()) lines.removeLast();
+  int catalogue = 0;
+  int exe = 0;
+  for (const QString& line : lines) {
+    const QStringList parts = line.split(QLatin1Char('\t'));
+    ASSERT_EQ(parts.size(), 3) << line.toStdString();
+    const int number = parts[0].toInt();
+    EXPECT_FALSE(parts[2].isEmpty()) << line.toStdString();
+    EXPECT_FALSE(parts[2].contains(QLatin1Char('\n')));
+    if (number >= 1 && number <= 9999) {
+      ++catalogue;
+      EXPECT_TRUE(parts[1].startsWith(QStringLiteral("CC."))) << line.toStdString();
+    } else {
+      ++exe;
+      EXPECT_EQ(parts[1], QStringLiteral("ExeStrings.") + parts[0]);
+    }
+  }
+  EXPECT_EQ(catalogue, 211);
+  EXPECT_GT(exe, 100);
+  EXPECT_TRUE(lines.contains(QStringLiteral("1004\tCC.TFRMMenuLevel0Ext.database_read_only\tSOLO LECTURA")));
+  // Line breaks are written as \n.
+  EXPECT_TRUE(r.out.contains(QStringLiteral("ERROR EN EL NUMERO DE CUENTA\\n\\nLos DIGITOS")));
+}
+
+}  // namespace

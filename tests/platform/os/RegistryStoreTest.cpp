@@ -38,7 +38,7 @@ TEST_F(RegistryTest, TypedValuesUnderCaseInsensitiveKeys) {
   reg.WriteString(kApp + QStringLiteral("\\USERS\\ana"), QStringLiteral("PWD"), QString());
 
   EXPECT_TRUE(reg.KeyExists(QStringLiteral("\\software\\KORVANEWARE\\zul\\zulapp\\miapp")));
-  EXPECT_TRUE(reg.KeyExists(QStringLiteral("Software\\Korvaneware\\")) ) << "leading and trailing backslashes";
+  EXPECT_TRUE(reg.KeyExists(QStringLiteral("Software\\Korvaneware\\"))) << "leading and trailing backslashes";
   EXPECT_TRUE(reg.KeyExists(QString())) << "the root";
   EXPECT_EQ(reg.ReadString(kApp.toUpper(), QStringLiteral("LANGUAGE")), QStringLiteral("Español"));
   EXPECT_EQ(reg.ReadInteger(kApp + QStringLiteral("\\users\\ANA"), QStringLiteral("props")), -5);
@@ -55,10 +55,10 @@ TEST_F(RegistryTest, TypedValuesUnderCaseInsensitiveKeys) {
     bool asInteger;
   };
   const Bad bad[] = {
-      {kApp, QStringLiteral("language"), false},                                  // an integer read as text
-      {kApp + QStringLiteral("\\USERS\\ana"), QStringLiteral("PWD"), true},        // text read as an integer
-      {kApp, QStringLiteral("NoExiste"), false},                                  // missing value
-      {kApp + QStringLiteral("\\NoExiste"), QStringLiteral("language"), true},     // missing key
+      {kApp, QStringLiteral("language"), false},                                // an integer read as text
+      {kApp + QStringLiteral("\\USERS\\ana"), QStringLiteral("PWD"), true},     // text read as an integer
+      {kApp, QStringLiteral("NoExiste"), false},                                // missing value
+      {kApp + QStringLiteral("\\NoExiste"), QStringLiteral("language"), true},  // missing key
   };
   for (const Bad& b : bad) {
     SCOPED_TRACE(b.name.toStdString());
@@ -80,7 +80,8 @@ TEST_F(RegistryTest, SubkeysDeleteAndPersistence) {
     reg.WriteString(kApp, QStringLiteral("Borrar"), QStringLiteral("y"));
     reg.DeleteValue(kApp, QStringLiteral("BORRAR"));
     reg.DeleteValue(kApp, QStringLiteral("NoExiste"));
-    EXPECT_EQ(reg.SubKeys(kApp + QStringLiteral("\\users")), (QStringList{QStringLiteral("Ana"), QStringLiteral("zoe")}));
+    EXPECT_EQ(reg.SubKeys(kApp + QStringLiteral("\\users")),
+              (QStringList{QStringLiteral("Ana"), QStringLiteral("zoe")}));
   }
   const QFile::Permissions perms = QFile::permissions(FileName());
   EXPECT_EQ(perms & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions()) << "it holds passwords";
@@ -147,9 +148,11 @@ TEST_F(RegistryTest, UserStoreLivesUnderTheConfigFolder) {
   TRegistryStore& user = TRegistryStore::User();
   EXPECT_EQ(&user, &TRegistryStore::User());
   user.WriteInteger(kApp, QStringLiteral("prueba"), 1);
-  const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/lumaresca/registry.json");
+  const QString expected =
+      qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/lumaresca/registry.json");
   EXPECT_TRUE(QFile::exists(expected)) << expected.toStdString();
-  EXPECT_EQ(TRegistryStore::AppKey(QStringLiteral("X")), QStringLiteral("\\Software\\Korvaneware\\ZUL\\ZULAPP\\X"));
+  EXPECT_EQ(TRegistryStore::AppKey(QStringLiteral("X")),
+            QStringLiteral("\\Software\\Korvaneware\\ZUL\\ZULAPP\\X"));
 }
 
 }  // namespace

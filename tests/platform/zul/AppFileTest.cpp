@@ -33,7 +33,8 @@ TEST(ZulUtils, PartsIgualtatSplitsAtTheFirstEquals) {
     EXPECT_EQ(left, QString::fromUtf8(c.left)) << c.text;
     EXPECT_EQ(right, QString::fromUtf8(c.right)) << c.text;
   }
-  EXPECT_EQ(VersioZULText(CT_VersioZUL), QStringLiteral("%1.%2").arg(CT_VersioZUL / 10).arg(CT_VersioZUL % 10));
+  EXPECT_EQ(VersioZULText(CT_VersioZUL),
+            QStringLiteral("%1.%2").arg(CT_VersioZUL / 10).arg(CT_VersioZUL % 10));
 }
 
 TEST(TreeZUL, ChildrenInOrderAndTheVirtualTree) {
@@ -100,7 +101,8 @@ TEST(AppFile, BuiltInApplicationHoldsEveryKindOfElement) {
   EXPECT_FALSE(app.GeneratorId().isEmpty());
   EXPECT_TRUE(app.FileDate().isValid());
   ASSERT_EQ(app.Tree().RootNodes().size(), 1);
-  EXPECT_EQ(app.Tree().FindNode(app.Tree().RootNodes().first())->text, QStringLiteral("ZUL-Lumaresca 2014 EXTENDED"));
+  EXPECT_EQ(app.Tree().FindNode(app.Tree().RootNodes().first())->text,
+            QStringLiteral("ZUL-Lumaresca 2014 EXTENDED"));
   EXPECT_EQ(app.Tree().Children(391), (QList<int>{11342, 11780}));
 
   const TZULFormDef* students = app.FindForm(11780);
@@ -110,17 +112,18 @@ TEST(AppFile, BuiltInApplicationHoldsEveryKindOfElement) {
   EXPECT_EQ(app.FindForm(391), nullptr);
 
   QSet<TZULControlKind> kinds;
-  std::function<void(const std::vector<TZULControlDef>&)> collect = [&](const std::vector<TZULControlDef>& defs) {
-    for (const TZULControlDef& d : defs) {
-      kinds.insert(d.kind);
-      collect(d.controls);
-    }
-  };
+  std::function<void(const std::vector<TZULControlDef>&)> collect =
+      [&](const std::vector<TZULControlDef>& defs) {
+        for (const TZULControlDef& d : defs) {
+          kinds.insert(d.kind);
+          collect(d.controls);
+        }
+      };
   for (const TZULFormDef& f : app.Forms()) collect(f.controls);
-  for (TZULControlKind k : {TZULControlKind::Panel, TZULControlKind::Label, TZULControlKind::Button,
-                            TZULControlKind::DBEdit, TZULControlKind::DBCheckBox, TZULControlKind::DBMemo,
-                            TZULControlKind::DBDate, TZULControlKind::DBLookup, TZULControlKind::DBRadioGroup,
-                            TZULControlKind::Grid}) {
+  for (TZULControlKind k :
+       {TZULControlKind::Panel, TZULControlKind::Label, TZULControlKind::Button, TZULControlKind::DBEdit,
+        TZULControlKind::DBCheckBox, TZULControlKind::DBMemo, TZULControlKind::DBDate,
+        TZULControlKind::DBLookup, TZULControlKind::DBRadioGroup, TZULControlKind::Grid}) {
     EXPECT_TRUE(kinds.contains(k)) << ControlKindName(k).toStdString();
   }
   const TZULControlDef* button = FindDef(students->controls, QStringLiteral("ZULbtnControlActivo"));
@@ -148,8 +151,12 @@ TEST(AppFile, SaveAndLoadRoundTrip) {
   b.name = QStringLiteral("btn");
   b.kind = TZULControlKind::Button;
   b.procedure = QStringLiteral("P");
-  b.arguments = {{QVariant(5), {}}, {QVariant(2.5), {}}, {QVariant(QStringLiteral("t")), {}}, {QVariant(true), {}},
-                 {QVariant(), QStringLiteral("btn")}, {QVariant(), QStringLiteral("DBGrid")}};
+  b.arguments = {{QVariant(5), {}},
+                 {QVariant(2.5), {}},
+                 {QVariant(QStringLiteral("t")), {}},
+                 {QVariant(true), {}},
+                 {QVariant(), QStringLiteral("btn")},
+                 {QVariant(), QStringLiteral("DBGrid")}};
   extra.controls.push_back(b);
   app.AddForm(extra);
   app.AddReport(TZULReportDef{5, QStringLiteral("Otro"), 2, QStringLiteral("línea 1\nlínea 2")});
@@ -224,11 +231,16 @@ TEST(AppFile, InvalidFilesRaiseAndLeaveTheApplication) {
         r[QStringLiteral("forms")] = forms;
       }),
       Changed([](QJsonObject& r) { SetFirstControl(r, QStringLiteral("kind"), QStringLiteral("Botonazo")); }),
-      Changed([](QJsonObject& r) { SetFirstControl(r, QStringLiteral("name"), QStringLiteral("PControlsEntradaDades")); }),
       Changed([](QJsonObject& r) {
-        SetFirstControl(r, QStringLiteral("arguments"), QJsonArray{QJsonObject{{QStringLiteral("object"), QStringLiteral("NoExiste")}}});
+        SetFirstControl(r, QStringLiteral("name"), QStringLiteral("PControlsEntradaDades"));
       }),
-      Changed([](QJsonObject& r) { SetFirstControl(r, QStringLiteral("arguments"), QJsonArray{1, 2, 3, 4, 5, 6, 7}); }),
+      Changed([](QJsonObject& r) {
+        SetFirstControl(r, QStringLiteral("arguments"),
+                        QJsonArray{QJsonObject{{QStringLiteral("object"), QStringLiteral("NoExiste")}}});
+      }),
+      Changed([](QJsonObject& r) {
+        SetFirstControl(r, QStringLiteral("arguments"), QJsonArray{1, 2, 3, 4, 5, 6, 7});
+      }),
       Changed([](QJsonObject& r) { SetFirstControl(r, QStringLiteral("enabled"), QStringLiteral("sí")); }),
       Changed([](QJsonObject& r) {
         QJsonArray reports = r[QStringLiteral("reports")].toArray();

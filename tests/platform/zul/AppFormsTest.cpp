@@ -28,20 +28,28 @@ protected:
   void SetUp() override {
     db.Create(dir.File(QStringLiteral("empresa.mdb")));
     for (const char* sql : {
-             "CREATE TABLE T20Centros (IDCentroT20 INTEGER PRIMARY KEY AUTOINCREMENT, CodigoCentroT20 VARCHAR(50) "
-             "COLLATE JETNOCASE, NombreCentroT20 VARCHAR(50) COLLATE JETNOCASE, ActivoT20 BOOLEAN NOT NULL DEFAULT 0, "
+             "CREATE TABLE T20Centros (IDCentroT20 INTEGER PRIMARY KEY AUTOINCREMENT, CodigoCentroT20 "
+             "VARCHAR(50) "
+             "COLLATE JETNOCASE, NombreCentroT20 VARCHAR(50) COLLATE JETNOCASE, ActivoT20 BOOLEAN NOT NULL "
+             "DEFAULT 0, "
              "ComentariosT20 LONGTEXT COLLATE JETNOCASE)",
-             "CREATE TABLE T01Alumnos (IDAlumnoT01 INTEGER PRIMARY KEY AUTOINCREMENT, IDCentroT01 INTEGER, CodigoT01 "
+             "CREATE TABLE T01Alumnos (IDAlumnoT01 INTEGER PRIMARY KEY AUTOINCREMENT, IDCentroT01 INTEGER, "
+             "CodigoT01 "
              "INTEGER, NombreT01 VARCHAR(50) COLLATE JETNOCASE, ApellidosT01 VARCHAR(50) COLLATE JETNOCASE, "
-             "NombreCompletoT01 VARCHAR(100) COLLATE JETNOCASE, ActivoT01 BOOLEAN NOT NULL DEFAULT 0, FechaNacT01 "
+             "NombreCompletoT01 VARCHAR(100) COLLATE JETNOCASE, ActivoT01 BOOLEAN NOT NULL DEFAULT 0, "
+             "FechaNacT01 "
              "DATETIME REAL, SexoT01 VARCHAR(1), ComentariosT01 LONGTEXT COLLATE JETNOCASE)",
-             "CREATE TABLE T02Matriculas (IDMatriculaT02 INTEGER PRIMARY KEY AUTOINCREMENT, IDAlumnoT02 INTEGER, "
+             "CREATE TABLE T02Matriculas (IDMatriculaT02 INTEGER PRIMARY KEY AUTOINCREMENT, IDAlumnoT02 "
+             "INTEGER, "
              "NMatriculaT02 VARCHAR(20) COLLATE JETNOCASE, ActivaT02 BOOLEAN NOT NULL DEFAULT 0)",
-             "INSERT INTO T20Centros (CodigoCentroT20, NombreCentroT20, ActivoT20) VALUES ('C2', 'Zeta', 1), ('C1', "
+             "INSERT INTO T20Centros (CodigoCentroT20, NombreCentroT20, ActivoT20) VALUES ('C2', 'Zeta', 1), "
+             "('C1', "
              "'Alfa', 1)",
-             "INSERT INTO T01Alumnos (IDCentroT01, CodigoT01, NombreT01, ApellidosT01, ActivoT01) VALUES (1, 1, 'Ana', "
+             "INSERT INTO T01Alumnos (IDCentroT01, CodigoT01, NombreT01, ApellidosT01, ActivoT01) VALUES (1, "
+             "1, 'Ana', "
              "'Abad', 1), (2, 2, 'Luis', 'Bueno', 1), (2, 3, 'Eva', 'Cano', 0)",
-             "INSERT INTO T02Matriculas (IDAlumnoT02, NMatriculaT02, ActivaT02) VALUES (1, 'M-1', 1), (1, 'M-2', 0), "
+             "INSERT INTO T02Matriculas (IDAlumnoT02, NMatriculaT02, ActivaT02) VALUES (1, 'M-1', 1), (1, "
+             "'M-2', 0), "
              "(2, 'M-3', 1)",
          }) {
       db.ExecuteNativeSQL(QString::fromUtf8(sql));
@@ -175,7 +183,8 @@ TEST_F(AppTest, ButtonsRunTheirProcedureWithTheFormsObjects) {
   int runs = 0;
   // A rule shaped like "enabled only while not editing", reading its objects from PRME01/PRME02.
   app.Procedures().RegisterProcedure(
-      QStringLiteral("ControlActiuNomesQuanNoModifiqui"), QString(), [&](QObject* sender, const QVariantList&) {
+      QStringLiteral("ControlActiuNomesQuanNoModifiqui"), QString(),
+      [&](QObject* sender, const QVariantList&) {
         ++runs;
         TParametres& p = Parametres();
         seen = {sender,
@@ -229,9 +238,10 @@ TEST_F(AppTest, ButtonsRunTheirProcedureWithTheFormsObjects) {
 
 TEST_F(AppTest, AButtonsErrorIsShownAndRunButtonPassesItOn) {
   ScriptedDialogs::Scope dialogs;
-  app.Procedures().RegisterProcedure(QStringLiteral("CAMBIO_ACTIVO_CENTRO"), QString(), [](QObject*, const QVariantList&) {
-    throw EDatabaseError(QStringLiteral("No ha seleccionado ningún centro"));
-  });
+  app.Procedures().RegisterProcedure(
+      QStringLiteral("CAMBIO_ACTIVO_CENTRO"), QString(), [](QObject*, const QVariantList&) {
+        throw EDatabaseError(QStringLiteral("No ha seleccionado ningún centro"));
+      });
   app.Procedures().RegisterProcedure(QStringLiteral("MUESTRA_CENTRO_ACTUAL"), QString(),
                                      [](QObject*, const QVariantList&) { Abort(); });
   auto form = Open(11342);
@@ -320,13 +330,43 @@ TEST_F(AppTest, MainObjectAndRegistryKey) {
   }
   EXPECT_EQ(TZULApp::Main(), nullptr) << "a destroyed application is no longer the main one";
   app.SetAppName(QStringLiteral("ZUL-Lumaresca 2014 PRO"));
-  EXPECT_EQ(app.AppRegisterKey(), QStringLiteral("\\Software\\Korvaneware\\ZUL\\ZULAPP\\ZUL-Lumaresca 2014 PRO"));
-  app.GetAppRegister().WriteInteger(app.AppRegisterKey(), QStringLiteral("ZULFileSaveCounter"), app.SaveCounter());
+  EXPECT_EQ(app.AppRegisterKey(),
+            QStringLiteral("\\Software\\Korvaneware\\ZUL\\ZULAPP\\ZUL-Lumaresca 2014 PRO"));
+  app.GetAppRegister().WriteInteger(app.AppRegisterKey(), QStringLiteral("ZULFileSaveCounter"),
+                                    app.SaveCounter());
   EXPECT_EQ(app.GetAppRegister().ReadInteger(app.AppRegisterKey(), QStringLiteral("zulfilesavecounter")), 1);
   app.LoadBPL();
   EXPECT_TRUE(app.ZULBPLLoaded());
   app.UnLoadBPL();
   EXPECT_FALSE(app.ZULBPLLoaded());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(AppTest, OtherWindowsLocateAndPickAndClosingRaisesDestroy) {
+  QVariantList destroyArgs;
+  int destroyed = 0;
+  app.Procedures().RegisterProcedure(QStringLiteral("ProcedureZULFormEvent_DESTROY"), QString(),
+                                     [&](QObject*, const QVariantList& args) {
+                                       ++destroyed;
+                                       destroyArgs = args;
+                                     });
+  std::unique_ptr<TZULForm> form = Open(11780);
+  ASSERT_TRUE(form);
+  EXPECT_TRUE(form->LocateRecord(QStringLiteral("NombreT01"), QStringLiteral("luis")));
+  EXPECT_EQ(form->PickedValues().value(QStringLiteral("NombreT01")).toString(), QStringLiteral("Luis"));
+  EXPECT_FALSE(form->LocateRecord(QStringLiteral("NombreT01"), QStringLiteral("nadie")));
+  EXPECT_EQ(form->PickedValues().value(QStringLiteral("NombreT01")).toString(), QStringLiteral("Luis"));
+  EXPECT_FALSE(form->LocateRecord(QStringLiteral("NoExisteT01"), 1));
+  form->Close();
+  form->Close();  // once
+  EXPECT_EQ(destroyed, 1);
+  ASSERT_EQ(destroyArgs.size(), 3);
+  EXPECT_EQ(destroyArgs[0].value<QObject*>(), form.get());
+  EXPECT_EQ(destroyArgs[1].toInt(), 0);
+  EXPECT_EQ(destroyArgs[2].toInt(), form->DataObjectId());
 }
 
 }  // namespace

@@ -16,10 +16,11 @@ QStringList Events(const char* names) { return QString::fromLatin1(names).split(
 class EventRecorder {
 public:
   explicit EventRecorder(TProcedureZUL& procedures) {
-    const QStringList names = {QStringLiteral("BEFOREOPEN"),   QStringLiteral("AFTEROPEN"),   QStringLiteral("BEFOREEDIT"),
-                               QStringLiteral("AFTEREDIT"),    QStringLiteral("BEFOREPOST"),  QStringLiteral("AFTERPOST"),
-                               QStringLiteral("BEFOREDELETE"), QStringLiteral("AFTERDELETE"), QStringLiteral("BEFOREINSERT"),
-                               QStringLiteral("AFTERINSERT"),  QStringLiteral("STATECHANGE")};
+    const QStringList names = {
+        QStringLiteral("BEFOREOPEN"),   QStringLiteral("AFTEROPEN"),   QStringLiteral("BEFOREEDIT"),
+        QStringLiteral("AFTEREDIT"),    QStringLiteral("BEFOREPOST"),  QStringLiteral("AFTERPOST"),
+        QStringLiteral("BEFOREDELETE"), QStringLiteral("AFTERDELETE"), QStringLiteral("BEFOREINSERT"),
+        QStringLiteral("AFTERINSERT"),  QStringLiteral("STATECHANGE")};
     for (const QString& n : names) {
       procedures.RegisterProcedure(QStringLiteral("ProcedureZULDataEvent_") + n, QString(),
                                    [this, n](QObject*, const QVariantList& args) { Record(n, args); });
@@ -57,7 +58,8 @@ protected:
   void SetUp() override {
     ZulFixture::SetUp();
     for (int i = 1; i <= 3; ++i) {
-      db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01, CodigoT01) VALUES ('Alumno %1', %1)").arg(i));
+      db.ExecuteSQL(
+          QStringLiteral("INSERT INTO T01Alumnos (NombreT01, CodigoT01) VALUES ('Alumno %1', %1)").arg(i));
     }
   }
   int Count(const QString& where = QStringLiteral("TRUE")) {
@@ -73,8 +75,7 @@ TEST_F(DataSetEditingTest, EventsComeInOrderWithTheDataObjectIdentifier) {
   TQuerySQL query(&db, QStringLiteral("SELECT * FROM T01Alumnos ORDER BY IDAlumnoT01"), 3, &procedures);
   TSQLDataSet* ds = query.DataSet();
   query.Open();
-  EXPECT_EQ(recorder.Take(),
-            (Events("BEFOREOPEN STATECHANGE AFTEROPEN DATACHANGE")));
+  EXPECT_EQ(recorder.Take(), (Events("BEFOREOPEN STATECHANGE AFTEROPEN DATACHANGE")));
   EXPECT_EQ(recorder.lastId, 3);
   EXPECT_EQ(recorder.lastDataSet, ds);
   ds->Edit();
@@ -82,12 +83,15 @@ TEST_F(DataSetEditingTest, EventsComeInOrderWithTheDataObjectIdentifier) {
   // AFTERPOST sees the record written.
   int storedAtAfterPost = -1;
   recorder.onEvent = [&](const QString& name) {
-    if (name == QLatin1String("BEFOREPOST")) storedAtAfterPost = Count(QStringLiteral("NombreT01='Cambiado'"));
-    if (name == QLatin1String("AFTERPOST")) storedAtAfterPost += 10 * Count(QStringLiteral("NombreT01='Cambiado'"));
+    if (name == QLatin1String("BEFOREPOST"))
+      storedAtAfterPost = Count(QStringLiteral("NombreT01='Cambiado'"));
+    if (name == QLatin1String("AFTERPOST"))
+      storedAtAfterPost += 10 * Count(QStringLiteral("NombreT01='Cambiado'"));
   };
   ds->Post();
   EXPECT_EQ(storedAtAfterPost, 10);  // 0 before the write, 1 after
-  EXPECT_EQ(recorder.Take(), (Events("BEFOREEDIT STATECHANGE AFTEREDIT DATACHANGE:NombreT01 BEFOREPOST STATECHANGE AFTERPOST DATACHANGE")));
+  EXPECT_EQ(recorder.Take(), (Events("BEFOREEDIT STATECHANGE AFTEREDIT DATACHANGE:NombreT01 BEFOREPOST "
+                                     "STATECHANGE AFTERPOST DATACHANGE")));
   recorder.onEvent = nullptr;
   ds->Append();
   EXPECT_EQ(recorder.Take(), (Events("BEFOREINSERT STATECHANGE DATACHANGE AFTERINSERT")));
@@ -192,15 +196,18 @@ TEST_F(DataSetEditingTest, SetKeyCountsAsModifyingAndCancelLeavesIt) {
 
 TEST_F(DataSetEditingTest, RulesMayChangeTheRowsTheyWalk) {
   for (int i = 4; i <= 600; ++i) {
-    db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01, CodigoT01) VALUES ('Alumno %1', %1)").arg(i));
+    db.ExecuteSQL(
+        QStringLiteral("INSERT INTO T01Alumnos (NombreT01, CodigoT01) VALUES ('Alumno %1', %1)").arg(i));
   }
-  auto walk = db.GetTSQLDataSet(QStringLiteral("SELECT IDAlumnoT01, CodigoT01 FROM T01Alumnos ORDER BY IDAlumnoT01"));
+  auto walk =
+      db.GetTSQLDataSet(QStringLiteral("SELECT IDAlumnoT01, CodigoT01 FROM T01Alumnos ORDER BY IDAlumnoT01"));
   walk->Open();
   EXPECT_LT(walk->RecordCountFetched(), 600);  // read as needed
   int seen = 0;
   for (; !walk->Eof(); walk->Next()) {
     ++seen;
-    db.ExecuteSQL(QStringLiteral("DELETE FROM T01Alumnos WHERE IDAlumnoT01 = %1").arg(walk->Fields(0).AsInteger()));
+    db.ExecuteSQL(
+        QStringLiteral("DELETE FROM T01Alumnos WHERE IDAlumnoT01 = %1").arg(walk->Fields(0).AsInteger()));
     db.ExecuteSQL(QStringLiteral("INSERT INTO T01Alumnos (NombreT01) VALUES ('nuevo')"));
   }
   // The walk saw the rows as they were when it began, each once.
@@ -210,8 +217,9 @@ TEST_F(DataSetEditingTest, RulesMayChangeTheRowsTheyWalk) {
 }
 
 TEST_F(DataSetEditingTest, GridFollowsTheDataSetAndKeepsSelectionsAsKeys) {
-  TQuerySQL query(&db, QStringLiteral("SELECT IDAlumnoT01, NombreT01, ActivoT01 FROM T01Alumnos ORDER BY IDAlumnoT01"), 3,
-                  &procedures);
+  TQuerySQL query(
+      &db, QStringLiteral("SELECT IDAlumnoT01, NombreT01, ActivoT01 FROM T01Alumnos ORDER BY IDAlumnoT01"), 3,
+      &procedures);
   query.Open();
   TDBGrid grid(query.DataSet());
   while (grid.canFetchMore(QModelIndex())) grid.fetchMore(QModelIndex());

@@ -31,7 +31,8 @@ TEST(Parametres, NamesIgnoreCaseAndKeepOrder) {
   p.AddParam(QStringLiteral("PRMDos"), 2, true);
   p.AddParam(QStringLiteral("PRMTres"), 3);
   p.AddParam(QStringLiteral("prmuno"), 10);  // replaces, keeps its place and spelling
-  EXPECT_EQ(p.Names(), (QStringList{QStringLiteral("PRMUno"), QStringLiteral("PRMDos"), QStringLiteral("PRMTres")}));
+  EXPECT_EQ(p.Names(),
+            (QStringList{QStringLiteral("PRMUno"), QStringLiteral("PRMDos"), QStringLiteral("PRMTres")}));
   EXPECT_EQ(p.AsInteger(QStringLiteral("PRMUNO")), 10);
   EXPECT_TRUE(p.ParamExists(QStringLiteral("prmdos")));
   EXPECT_TRUE(p.IsWritable(QStringLiteral("PRMDOS")));
@@ -86,12 +87,13 @@ TEST(Parametres, StreamKeepsOnlyWritablesAndTheirTypes) {
   source.AddParam(QStringLiteral("PRMBool"), true, true);
   source.AddParam(QStringLiteral("PRMReal"), 0.1, true);
   source.AddParam(QStringLiteral("PRMImporte"), Var::FromCurrency(Currency::FromRaw(-123456789)), true);
-  source.AddParam(QStringLiteral("PRMFecha"), Var::FromDate(DayDate::Encode(2023, 12, 31, 23, 59, 58, 250)), true);
+  source.AddParam(QStringLiteral("PRMFecha"), Var::FromDate(DayDate::Encode(2023, 12, 31, 23, 59, 58, 250)),
+                  true);
   source.AddParam(QStringLiteral("PRMNulo"), Var::Null(), true);
   source.AddParam(QStringLiteral("PRMVacio"), QVariant(), true);
 
   TParametres target;
-  target.AddParam(QStringLiteral("PRMEntero"), 0);             // replaced
+  target.AddParam(QStringLiteral("PRMEntero"), 0);  // replaced
   target.AddParam(QStringLiteral("PRMPropio"), QStringLiteral("se queda"));
   Load(target, Saved(source));
 
@@ -115,7 +117,8 @@ TEST(Parametres, StreamKeepsOnlyWritablesAndTheirTypes) {
 
 TEST(Parametres, DamagedStreamRaisesAndChangesNothing) {
   TParametres source;
-  for (int i = 0; i < 5; ++i) source.AddParam(QStringLiteral("PRM%1").arg(i), QStringLiteral("valor %1").arg(i), true);
+  for (int i = 0; i < 5; ++i)
+    source.AddParam(QStringLiteral("PRM%1").arg(i), QStringLiteral("valor %1").arg(i), true);
   const QByteArray good = Saved(source);
 
   QByteArray badTag = good;
@@ -125,8 +128,8 @@ TEST(Parametres, DamagedStreamRaisesAndChangesNothing) {
   badMagic[0] = 'X';
   QByteArray badVersion = good;
   badVersion[5] = char(9);
-  const QByteArray cases[] = {QByteArray(), good.left(3), good.left(good.size() - 3), badMagic, badVersion, badTag,
-                              QByteArray(200, '\xff')};
+  const QByteArray cases[] = {QByteArray(), good.left(3), good.left(good.size() - 3), badMagic,
+                              badVersion,   badTag,       QByteArray(200, '\xff')};
   for (const QByteArray& bytes : cases) {
     SCOPED_TRACE(bytes.toHex().left(40).toStdString());
     TParametres target;
@@ -178,11 +181,15 @@ TEST(Parametres, ArgumentAndResultNames) {
 TEST(ProcedureZUL, RegistryKeepsOrderReplacesAndIgnoresUnknownNames) {
   TProcedureZUL registry;
   QStringList calls;
-  registry.RegisterProcedure(QStringLiteral("UNO"), QStringLiteral("primera"),
-                             [&](QObject*, const QVariantList& args) { calls << QStringLiteral("uno %1").arg(args.size()); });
-  registry.RegisterProcedure(QStringLiteral("Dos"), QString(), [&](QObject*, const QVariantList&) { calls << QStringLiteral("dos"); });
+  registry.RegisterProcedure(
+      QStringLiteral("UNO"), QStringLiteral("primera"),
+      [&](QObject*, const QVariantList& args) { calls << QStringLiteral("uno %1").arg(args.size()); });
+  registry.RegisterProcedure(QStringLiteral("Dos"), QString(),
+                             [&](QObject*, const QVariantList&) { calls << QStringLiteral("dos"); });
   registry.RegisterProcedure(QStringLiteral("uno"), QStringLiteral("nueva"),
-                             [&](QObject* sender, const QVariantList&) { calls << (sender ? sender->objectName() : QStringLiteral("nueva")); });
+                             [&](QObject* sender, const QVariantList&) {
+                               calls << (sender ? sender->objectName() : QStringLiteral("nueva"));
+                             });
   EXPECT_EQ(registry.Names(), (QStringList{QStringLiteral("UNO"), QStringLiteral("Dos")}));
   EXPECT_EQ(registry.Description(QStringLiteral("UNO")), QStringLiteral("nueva"));
   EXPECT_TRUE(registry.Exists(QStringLiteral("DOS")));

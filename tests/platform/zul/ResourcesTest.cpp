@@ -109,9 +109,11 @@ TEST_F(RecursosTest, DamagedStreamRaisesAndKeepsTheStore) {
     QDataStream out(&buffer);
     out.setVersion(QDataStream::Qt_6_0);
     out << quint32(0x4C524553) << quint16(1) << quint32(2);
-    for (int i = 0; i < 2; ++i) out << qint32(5) << qint32(1) << qint32(0) << QStringLiteral("r") << QByteArray("d");
+    for (int i = 0; i < 2; ++i)
+      out << qint32(5) << qint32(1) << qint32(0) << QStringLiteral("r") << QByteArray("d");
   }
-  for (const QByteArray& bytes : {QByteArray(), good.left(10), good.left(good.size() - 1), badMagic, unordered}) {
+  for (const QByteArray& bytes :
+       {QByteArray(), good.left(10), good.left(good.size() - 1), badMagic, unordered}) {
     TRecursosZUL target = store;
     EXPECT_THROW(Load(target, bytes), EFileError);
     EXPECT_EQ(target.Count(), 6);
