@@ -1,5 +1,6 @@
 #include "rules/RegisterLibrary.h"
 
+#include "App/CodiComu/bank/BankProcedures.h"
 #include "platform/zul/TZULApp.h"
 #include "rules/ActionBodies.h"
 #include "rules/ActionProcedures.h"
@@ -125,6 +126,7 @@ void REGISTER_LIBRARY(TProcedureZUL& registry) {
   for (TRegisteredProcedure& row : RegisteredProcedures()) {
     (row.direct ? registry : own).RegisterProcedure(row.name, row.description, std::move(row.procedure));
   }
+  RegisterBankProcedures(&ActionBodies::Plug);
 }
 
 extern "C" void REGISTER_LIBRARY(TProcedureZUL* registry) {

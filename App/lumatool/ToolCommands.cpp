@@ -6,6 +6,7 @@
 
 #include "App/CodiComu/CCTranslate.h"
 #include "App/Version.h"
+#include "App/lumatool/BankCommands.h"
 #include "platform/core/Currency.h"
 #include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
@@ -24,7 +25,19 @@ const char* const kUsage =
     "  lumatool db create ARCHIVO\n"
     "  lumatool sql ARCHIVO INSTRUCCION\n"
     "  lumatool translate INSTRUCCION\n"
-    "  lumatool messages\n";
+    "  lumatool messages\n"
+    "  lumatool iban check [--warn-foreign] IBAN\n"
+    "  lumatool iban normalize IBAN\n"
+    "  lumatool iban analyze IBAN\n"
+    "  lumatool iban make PAIS BBAN\n"
+    "  lumatool ccc check CCC\n"
+    "  lumatool ccc digits ENTIDAD OFICINA CUENTA\n"
+    "  lumatool ccc format CCC\n"
+    "  lumatool bic find IBAN\n"
+    "  lumatool bic check [--warn-foreign] IBAN BIC\n"
+    "  lumatool nif normalize TEXTO\n"
+    "  lumatool sepa creditor-id SUFIJO NIF\n"
+    "  lumatool sepa mandate\n";
 
 struct UsageError {
   QString message;
@@ -158,6 +171,7 @@ int RunTool(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (command == QLatin1String("sql") && args.size() == 3) return CmdSql(args.at(1), args.at(2), out);
     if (command == QLatin1String("translate") && args.size() == 2) return CmdTranslate(args.at(1), out);
     if (command == QLatin1String("messages") && args.size() == 1) return CmdMessages(out);
+    if (const std::optional<int> status = RunBankCommand(args, out, err)) return *status;
     Usage();
   } catch (const UsageError& e) {
     if (!e.message.isEmpty()) err << e.message << '\n';

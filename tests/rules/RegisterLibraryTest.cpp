@@ -87,9 +87,11 @@ const char* const kPluggable[] = {
     "CAMBIO_ACTIVO_CENTRO",    "CAMBIO_ACTIVO_CURSO",  "CAMBIO_ACTIVA_CLASE",    "CAMBIO_ACTIVA_MATRICULA",
     "CAMBIO_ACTIVO_PROFESOR",  "CAMBIO_ACTIVO_ALUMNO", "GUARDA_ARCHIVO_NORMA19", "DEVOLUCIONES_NORMA19",
     "FormularioGeneraNorma19", "ANULAR_NORMA19",       "DUPLICAR_GRUPO",         "DUPLICAR_CURSO",
-    "FILTRO_MES_FACTURAR",     "FormularioEnviarSMS",  "GeneraDatosMandato",     "BuscarCodigoBIC",
-    "MUESTRA_CENTRO_ACTUAL",
+    "FILTRO_MES_FACTURAR",     "FormularioEnviarSMS",  "MUESTRA_CENTRO_ACTUAL",
 };
+
+// Registered names whose bodies REGISTER_LIBRARY plugs in itself.
+const char* const kPluggedAtRegistration[] = {"GeneraDatosMandato", "BuscarCodigoBIC"};
 
 QStringList Names(bool direct) {
   QStringList names;
@@ -144,6 +146,12 @@ TEST_F(RegisterLibraryTest, LaterBodiesRaiseANamedErrorUntilPluggedIn) {
     ActionBodies::Plug(procedure, [&](QObject*, const QVariantList& args) { received = args; });
     Run(procedure, {7});
     EXPECT_EQ(received, QVariantList{7});
+  }
+}
+
+TEST_F(RegisterLibraryTest, BankBodiesArePluggedAtRegistration) {
+  for (const char* name : kPluggedAtRegistration) {
+    EXPECT_TRUE(ActionBodies::IsPlugged(QString::fromUtf8(name))) << name;
   }
 }
 
