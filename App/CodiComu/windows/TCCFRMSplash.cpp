@@ -120,6 +120,13 @@ bool TCCFRMSplash::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+void TCCFRMSplash::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  QPainter p(this);
+  p.setPen(kInk);  // the window has no frame of its own
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 void TCCFRMSplash::Centre() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) {

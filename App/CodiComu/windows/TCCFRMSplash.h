@@ -2,8 +2,10 @@
 // The progress window: borderless and centred, the application image, the title of
 // the outermost operation, three gauges with their descriptions and the Escape
 // label. Escape presses reach it through an application event filter, so they count
-// whichever window has the focus.
+// whichever window has the focus. When it goes, the window that was active before
+// comes back to the front.
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
@@ -27,6 +29,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   void Centre();
@@ -37,6 +40,7 @@ private:
   std::array<QLabel*, 3> m_descriptions{};
   QLabel* m_escape;
   bool m_escapePressed = false;
+  QPointer<QWidget> m_previous;  // the window brought back to the front at the end
 };
 
 // Makes TCCFRMSplash the progress window of the program (called at start-up).
