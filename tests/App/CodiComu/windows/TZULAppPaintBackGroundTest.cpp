@@ -145,6 +145,35 @@ TEST_F(PaintBackGroundTest, ApplySettingsReadsTheParameters) {
   EXPECT_EQ(out.pixelColor(2, 599), QColor(0, 255, 0));
 }
 
+TEST_F(PaintBackGroundTest, LongApplicationNameWidensTheBadge) {
+  TZULAppPaintBackGround shortName(QStringLiteral("Aula"), images);
+  TZULAppPaintBackGround longName(QStringLiteral("Gestión integral de centros de enseñanza privados"),
+                                  images);
+  shortName.Render(QSize(800, 600));
+  longName.Render(QSize(800, 600));
+  const QRect a = shortName.LayerRect(TZULAppPaintBackGround::lyBadge);
+  const QRect b = longName.LayerRect(TZULAppPaintBackGround::lyBadge);
+  EXPECT_EQ(a.width(), 110);  // at least 100 pixels of text room plus 10
+  EXPECT_GT(b.width(), 110);
+  EXPECT_EQ(b.right(), a.right());
+  // The application image is scaled to the strip's width: a square grows with it.
+  EXPECT_GT(b.height(), a.height());
+}
+
+TEST_F(PaintBackGroundTest, SmallLogoKeepsItsSizeUnlessFitted) {
+  TZULAppPaintBackGround painter(QStringLiteral("Aula"), images);
+  TParametres prm;
+  prm.AddParam(QStringLiteral("PRMUsarLogoEmpresa"), false);
+  prm.AddParam(QStringLiteral("PRMLogoFileName"), logoFile);
+  painter.ApplySettings(prm, nullptr);
+  painter.Render(QSize(800, 600));
+  EXPECT_EQ(painter.LayerRect(TZULAppPaintBackGround::lyLogo), QRect(300, 250, 200, 100));
+  prm.AddParam(QStringLiteral("PRMAjustarImagenFondo"), true);
+  painter.ApplySettings(prm, nullptr);
+  painter.Render(QSize(800, 600));
+  EXPECT_EQ(painter.LayerRect(TZULAppPaintBackGround::lyLogo), QRect(0, 100, 800, 400));
+}
+
 TEST_F(PaintBackGroundTest, StoreWithDefaultsKeepsValuesAndMarksThemSaved) {
   TParametres prm;
   prm.AddParam(QStringLiteral("PRMTituloAplicacion"), QStringLiteral("Mi centro"));
