@@ -12,10 +12,14 @@
 #include "App/CodiComu/Progress.h"
 #include "App/CodiComu/TParametrosApp.h"
 #include "App/CodiComu/TSplash.h"
+#include "App/CodiComu/windows/TAppImages.h"
 #include "App/CodiComu/windows/TCCFRMConfDatosEmpresa.h"
 #include "App/CodiComu/windows/TCCFRMConfMoneda.h"
 #include "App/CodiComu/windows/TCCFRMSplash.h"
+#include "App/CodiComu/windows/TZULAppPaintBackGround.h"
+#include "App/CodiComu/windows/TccFRMAsistenteMDI.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/IniFile.h"
 #include "platform/zul/TDataBaseZUL.h"
 #include "rules/schema/MasterDatabase.h"
 
@@ -55,10 +59,22 @@ QWidget* Company(std::unique_ptr<QWidget>& keep) {
   return keep.get();
 }
 
+// The assistant over the background the painter draws for the sample company.
+QWidget* StyleAssistant(std::unique_ptr<QWidget>& keep) {
+  static TIniFile ini;  // in memory only
+  const QString name = QStringLiteral("Lumaresca Escuelas");
+  TZULAppPaintBackGround painter(name, AppImages());
+  painter.ApplySettings();
+  keep =
+      std::make_unique<TccFRMAsistenteMDI>(ini, name, painter.Render(TZULAppPaintBackGround::kPreviewSize));
+  return keep.get();
+}
+
 const Shot kShots[] = {
     {"TCCFRMSplash.png", Splash},
     {"TCCFRMConfMoneda.png", Currency},
     {"TCCFRMConfDatosEmpresa.png", Company},
+    {"TccFRMAsistenteMDI.png", StyleAssistant},
 };
 
 }  // namespace
