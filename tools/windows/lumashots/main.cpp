@@ -14,6 +14,7 @@
 #include "App/CodiComu/TSplash.h"
 #include "App/CodiComu/windows/TAppImages.h"
 #include "App/CodiComu/windows/TCCFRMConfDatosEmpresa.h"
+#include "App/CodiComu/windows/TCCFRMConfMenuLevel0Ext.h"
 #include "App/CodiComu/windows/TCCFRMConfMoneda.h"
 #include "App/CodiComu/windows/TCCFRMSplash.h"
 #include "App/CodiComu/windows/TZULAppPaintBackGround.h"
@@ -70,11 +71,21 @@ QWidget* StyleAssistant(std::unique_ptr<QWidget>& keep) {
   return keep.get();
 }
 
+// The main-window settings with the sample company's title, in multiple-window style.
+QWidget* MainWindowSettingsDialog(std::unique_ptr<QWidget>& keep) {
+  static TIniFile ini;  // in memory only
+  static const TCompanyLook company{QStringLiteral("Academia Lumaresca"), QString()};
+  keep = std::make_unique<TCCFRMConfMenuLevel0Ext>(Parametres(), ini, &company,
+                                                   QStringLiteral("Lumaresca Escuelas"), true, true);
+  return keep.get();
+}
+
 const Shot kShots[] = {
     {"TCCFRMSplash.png", Splash},
     {"TCCFRMConfMoneda.png", Currency},
     {"TCCFRMConfDatosEmpresa.png", Company},
     {"TccFRMAsistenteMDI.png", StyleAssistant},
+    {"TCCFRMConfMenuLevel0Ext.png", MainWindowSettingsDialog},
 };
 
 }  // namespace
