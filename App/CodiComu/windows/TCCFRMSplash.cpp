@@ -1,11 +1,12 @@
 #include "App/CodiComu/windows/TCCFRMSplash.h"
 
+#include "App/CodiComu/windows/TAppImages.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -16,8 +17,7 @@
 namespace {
 
 const QColor kBackground(0xDB, 0xDB, 0xDB);  // the window colour of the shell's dialogs
-const QColor kInk(0x1F, 0x4E, 0x79);         // dark blue: cap and book outline
-const QColor kPaper(0xF2, 0xA9, 0x00);       // amber: pages and tassel
+const QColor kInk(0x1F, 0x4E, 0x79);         // dark blue, the emblem's ink: the window frame
 constexpr int kImageSize = 96;
 
 }  // namespace
@@ -141,52 +141,7 @@ QImage TCCFRMSplash::DrawImage(int size) {
   QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 100.0, size / 100.0);
-
-  // The open book: two pages bending down to the spine.
-  QPainterPath left;
-  left.moveTo(50, 58);
-  left.cubicTo(38, 50, 22, 50, 8, 54);
-  left.lineTo(8, 88);
-  left.cubicTo(22, 84, 38, 84, 50, 92);
-  left.closeSubpath();
-  QPainterPath right;
-  right.moveTo(50, 58);
-  right.cubicTo(62, 50, 78, 50, 92, 54);
-  right.lineTo(92, 88);
-  right.cubicTo(78, 84, 62, 84, 50, 92);
-  right.closeSubpath();
-  p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(kPaper);
-  p.drawPath(left);
-  p.drawPath(right);
-  p.setPen(QPen(kInk, 1.5));
-  for (int y : {64, 71, 78}) {
-    p.drawLine(QPointF(16, y), QPointF(42, y + 3));
-    p.drawLine(QPointF(58, y + 3), QPointF(84, y));
-  }
-
-  // The graduation cap: a board seen in perspective over a rounded crown.
-  p.setPen(Qt::NoPen);
-  p.setBrush(kInk);
-  QPainterPath crown;
-  crown.moveTo(30, 28);
-  crown.lineTo(30, 42);
-  crown.cubicTo(38, 50, 62, 50, 70, 42);
-  crown.lineTo(70, 28);
-  crown.closeSubpath();
-  p.drawPath(crown);
-  const QPointF board[] = {{50, 6}, {92, 24}, {50, 40}, {8, 24}};
-  p.drawPolygon(board, 4);
-  // The tassel hanging from the centre of the board.
-  p.setPen(QPen(kPaper, 2.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(50, 23), QPointF(80, 30));
-  p.drawLine(QPointF(80, 30), QPointF(80, 46));
-  p.setPen(Qt::NoPen);
-  p.setBrush(kPaper);
-  p.drawEllipse(QPointF(50, 23), 3, 3);
-  p.drawRoundedRect(QRectF(77, 44, 6, 9), 2, 2);
+  TAppImages::DrawEmblem(p, QRectF(0, 0, size, size));
   return image;
 }
 
