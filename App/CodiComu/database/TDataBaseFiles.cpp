@@ -1,0 +1,1 @@
+#include "App/CodiComu/database/TDataBaseFiles.h"
