@@ -61,6 +61,70 @@ QImage DrawFamily() {
   return image;
 }
 
+// A quiet woven canvas in light grey: fine crossing threads.
+QImage DrawCanvas() {
+  const int w = 1024;
+  const int h = 768;
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(QColor(0xE4, 0xE6, 0xE9));
+  QPainter p(&image);
+  p.setPen(QColor(0xDA, 0xDD, 0xE1));
+  for (int x = 0; x < w; x += 4) p.drawLine(x, 0, x, h);
+  p.setPen(QColor(0xEC, 0xEE, 0xF0));
+  for (int y = 2; y < h; y += 4) p.drawLine(0, y, w, y);
+  return image;
+}
+
+// A person (head and shoulders) in dark blue with an amber key in front.
+QImage DrawUser() {
+  const int size = 48;
+  QImage image(size, size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(TAppImages::kInk);
+    p.drawEllipse(QRectF(14, 3, 18, 18));
+    QPainterPath body;
+    body.moveTo(4, 46);
+    body.cubicTo(4, 30, 14, 24, 23, 24);
+    body.cubicTo(32, 24, 42, 30, 42, 46);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(TAppImages::kPaper);
+    p.setPen(QPen(QColor(0x8A, 0x5F, 0x00), 1.2));
+    p.drawEllipse(QRectF(26, 28, 12, 12));
+    p.drawRect(QRectF(37, 32, 10, 4));
+    p.drawRect(QRectF(43, 36, 3, 4));
+    p.setBrush(TAppImages::kInk);
+    p.drawEllipse(QRectF(30, 32, 4, 4));
+  }
+  return image;
+}
+
+// A data window as the previews show it: title bar, a row of fields and a grid.
+QImage DrawChildWindow() {
+  const int w = 360;
+  const int h = 250;
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.fillRect(QRect(0, 0, w, 22), TAppImages::kInk);
+  p.fillRect(QRect(w - 18, 5, 12, 12), TAppImages::kPaper);
+  p.fillRect(QRect(0, 22, w, 34), QColor(0xEE, 0xF1, 0xF5));
+  p.setPen(QColor(0x9A, 0xA8, 0xB8));
+  for (int x = 8; x + 100 < w; x += 116) p.drawRect(QRect(x, 30, 100, 18));
+  p.fillRect(QRect(0, 60, w, 18), QColor(0xD5, 0xDE, 0xE9));
+  p.setPen(QColor(0xC0, 0xC8, 0xD4));
+  for (int y = 78; y < h; y += 18) p.drawLine(0, y, w, y);
+  for (int x = 90; x < w; x += 90) p.drawLine(x, 60, x, h);
+  p.fillRect(QRect(1, 97, w - 2, 17), QColor(0xFC, 0xE8, 0xB2));
+  p.setPen(TAppImages::kInk);
+  p.drawRect(QRect(0, 0, w - 1, h - 1));
+  return image;
+}
+
 }  // namespace
 
 void TAppImages::DrawEmblem(QPainter& p, const QRectF& box) {
@@ -115,11 +179,24 @@ void TAppImages::DrawEmblem(QPainter& p, const QRectF& box) {
 }
 
 TAppImages::TAppImages()
-    : m_large(DrawIcon(128)), m_small(DrawIcon(48)), m_background(DrawBackground()), m_family(DrawFamily()) {}
+    : m_large(DrawIcon(128)),
+      m_small(DrawIcon(48)),
+      m_background(DrawBackground()),
+      m_family(DrawFamily()),
+      m_canvas(DrawCanvas()),
+      m_user(DrawUser()),
+      m_childWindow(DrawChildWindow()) {}
 
 QColor TAppImages::BackgroundColour() const {
   if (m_background.isNull()) return QGuiApplication::palette().color(QPalette::Button);
   return m_background.pixelColor(0, m_background.height() - 1);
+}
+
+void TAppImages::DrawMdiFormGrid(QPainter& p, const QRect& r) const {
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(r, m_childWindow);
+  p.restore();
 }
 
 void TAppImages::SetLarge(const QImage& image) { m_large = WithTransparentColour(image); }

@@ -29,15 +29,6 @@ T* Named(T* widget, const char* name) {
   return widget;
 }
 
-void DrawSampleWindow(QPainter& p, const QRect& r) {
-  p.fillRect(r, Qt::white);
-  p.fillRect(QRect(r.left(), r.top(), r.width(), 22), TAppImages::kInk);
-  p.setPen(QColor(0xC0, 0xC8, 0xD4));
-  for (int y = r.top() + 40; y < r.bottom(); y += 18) p.drawLine(r.left() + 6, y, r.right() - 6, y);
-  p.setPen(TAppImages::kInk);
-  p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
 void ShowColour(QPushButton* button, int number) {
   button->setStyleSheet(QStringLiteral("background-color: %1").arg(ColorFromNumber(number).name()));
 }
@@ -193,8 +184,8 @@ void TCCFRMConfMenuLevel0Ext::Changed() {
   m_previewImage = m_painter->Render(TZULAppPaintBackGround::kPreviewSize);
   if (m_mdi->isChecked()) {
     QPainter p(&m_previewImage);
-    DrawSampleWindow(p, QRect(40, 90, 360, 250));
-    DrawSampleWindow(p, QRect(230, 200, 380, 260));
+    AppImages().DrawMdiFormGrid(p, QRect(40, 90, 360, 250));
+    AppImages().DrawMdiFormGrid(p, QRect(230, 200, 380, 260));
   }
   m_preview->setPixmap(QPixmap::fromImage(
       m_previewImage.scaled(m_preview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));

@@ -32,7 +32,28 @@ TZULAppPaintBackGround::TZULAppPaintBackGround(const QString& appName, const TAp
   BuildBadge();
 }
 
-void TZULAppPaintBackGround::BuildPicture() { m_layers[lyPicture].image = m_images.Background(); }
+// Without a background picture the plain canvas stands in, with the application image
+// faintly in the middle (4/7 of the canvas), all in grey.
+void TZULAppPaintBackGround::BuildPicture() {
+  if (!m_images.Background().isNull() || m_images.MainFormBackground().isNull()) {
+    m_layers[lyPicture].image = m_images.Background();
+    return;
+  }
+  QImage canvas = m_images.MainFormBackground().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  const QImage& image = m_images.ApplicationImage();
+  if (!image.isNull()) {
+    const QSize box(canvas.width() * 4 / 7, canvas.height() * 4 / 7);
+    const QRect fitted =
+        FitRect(image.size(), box, 3, true)
+            .translated((canvas.width() - box.width()) / 2, (canvas.height() - box.height()) / 2);
+    QPainter p(&canvas);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setOpacity(64.0 / 255.0);
+    p.drawImage(fitted, image);
+  }
+  m_layers[lyPicture].image =
+      canvas.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+}
 
 void TZULAppPaintBackGround::BuildBadge() {
   const QFont font = BoldArial(11);

@@ -23,16 +23,6 @@ QPushButton* ChoiceButton(const QString& title, const QString& text, QWidget* pa
   return button;
 }
 
-// A sample child window: a title bar and a grid of cells.
-void DrawWindow(QPainter& p, const QRect& r) {
-  p.fillRect(r, Qt::white);
-  p.fillRect(QRect(r.left(), r.top(), r.width(), 14), TAppImages::kInk);
-  p.setPen(QColor(0xC0, 0xC8, 0xD4));
-  for (int y = r.top() + 24; y < r.bottom(); y += 12) p.drawLine(r.left() + 4, y, r.right() - 4, y);
-  p.setPen(TAppImages::kInk);
-  p.drawRect(r.adjusted(0, 0, -1, -1));
-}
-
 }  // namespace
 
 TccFRMAsistenteMDI::TccFRMAsistenteMDI(TIniFile& ini, const QString& appName, const QImage& background,
@@ -99,10 +89,10 @@ QImage TccFRMAsistenteMDI::SamplePicture(const QImage& background, bool multiple
   out = out.convertToFormat(QImage::Format_RGB32);
   QPainter p(&out);
   if (multiple) {
-    DrawWindow(p, QRect(20, 24, 170, 120));
-    DrawWindow(p, QRect(110, 80, 180, 130));
+    AppImages().DrawMdiFormGrid(p, QRect(20, 24, 170, 120));
+    AppImages().DrawMdiFormGrid(p, QRect(110, 80, 180, 130));
   } else {
-    DrawWindow(p, QRect(8, 8, kPreview.width() - 16, kPreview.height() - 16));
+    AppImages().DrawMdiFormGrid(p, QRect(8, 8, kPreview.width() - 16, kPreview.height() - 16));
   }
   return out;
 }

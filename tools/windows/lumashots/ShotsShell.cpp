@@ -9,8 +9,11 @@
 #include "App/CodiComu/windows/TCCFRMConfMoneda.h"
 #include "App/CodiComu/windows/TCCFRMSplash.h"
 #include "App/CodiComu/windows/TZULAppPaintBackGround.h"
+#include "App/CodiComu/windows/TZULAppPaintBackGroundForm.h"
 #include "App/CodiComu/windows/TccFRMAsistenteMDI.h"
 #include "platform/core/IniFile.h"
+
+#include <QMdiArea>
 #include "tools/windows/lumashots/ShotRegistry.h"
 
 namespace {
@@ -63,12 +66,24 @@ QWidget* MainWindowSettingsDialog(std::unique_ptr<QWidget>& keep) {
   return keep.get();
 }
 
+// The main window's multiple-window area with the background of the sample company.
+QWidget* MainBackground(std::unique_ptr<QWidget>& keep) {
+  auto area = std::make_unique<QMdiArea>();
+  area->setMinimumSize(1024, 700);
+  auto* form = new TZULAppPaintBackGroundForm(QStringLiteral("Lumaresca Escuelas"), AppImages(), area.get());
+  form->AttachTo(area.get());
+  form->ApplySettings();
+  keep = std::move(area);
+  return keep.get();
+}
+
 const ShotRegistration kShellShots{
     {"TCCFRMSplash.png", Splash},
     {"TCCFRMConfMoneda.png", Currency},
     {"TCCFRMConfDatosEmpresa.png", Company},
     {"TccFRMAsistenteMDI.png", StyleAssistant},
     {"TCCFRMConfMenuLevel0Ext.png", MainWindowSettingsDialog},
+    {"TZULAppPaintBackGroundForm.png", MainBackground},
 };
 
 }  // namespace

@@ -19,6 +19,13 @@ TEST(TAppImagesTest, IconsAreTransparentAroundTheEmblemAndPicturesOpaque) {
   EXPECT_FALSE(images.Family().hasAlphaChannel());
   EXPECT_EQ(&images.ApplicationImage(), &images.Large());
   EXPECT_EQ(images.BackgroundColour(), images.Background().pixelColor(0, images.Background().height() - 1));
+  // The pictures of other windows: an opaque canvas and sample window, a users picture
+  // that is transparent around the person.
+  EXPECT_FALSE(images.MainFormBackground().isNull());
+  EXPECT_FALSE(images.MainFormBackground().hasAlphaChannel());
+  EXPECT_FALSE(images.MdiFormGrid().isNull());
+  EXPECT_EQ(qAlpha(images.PasswordsUser().pixel(0, 0)), 0);
+  EXPECT_EQ(images.PasswordsUser().pixelColor(23, 12), TAppImages::kInk);  // the head
 }
 
 TEST(TAppImagesTest, EmptyPicturesFallBack) {

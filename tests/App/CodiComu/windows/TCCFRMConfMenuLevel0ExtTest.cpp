@@ -111,10 +111,12 @@ TEST_F(ConfMenuTest, PreviewFollowsChangesAndDefaultsRestore) {
   nextColour = QColor(0, 255, 0);
   w->ChooseBackgroundColour();
   EXPECT_EQ(w->PreviewImage().pixelColor(2, 300), QColor(0, 255, 0));
-  const QPoint inSample(100, 200);  // inside the first sample child window
-  EXPECT_NE(w->PreviewImage().pixelColor(inSample), QColor(Qt::white));
+  // Inside the first sample child window, drawn at its own size from (40, 90).
+  const QPoint inSample(100, 200);
+  const QColor sample = AppImages().MdiFormGrid().pixelColor(inSample - QPoint(40, 90));
+  EXPECT_NE(w->PreviewImage().pixelColor(inSample), sample);
   Child<QCheckBox>(w.get(), "chkMDI")->setChecked(true);
-  EXPECT_EQ(w->PreviewImage().pixelColor(inSample), QColor(Qt::white));
+  EXPECT_EQ(w->PreviewImage().pixelColor(inSample), sample);
 
   Child<QPushButton>(w.get(), "btnDefecto")->click();
   EXPECT_TRUE(Child<QCheckBox>(w.get(), "chkTituloEmpresa")->isChecked());
