@@ -153,7 +153,7 @@ constexpr std::array<TTranslateiNum, kTransArraySlots> kTransArray{{
      "     necesite repararse. Compruebe y/o recupere una copia de seguridad.\n"
      "- MDAC NO VALIDO: Esta aplicación requiere del \"MDAC 2.50\" o superior\n"
      "- PROVEEDOR NO VALIDO: Esta aplicación requiere del \"JET 4.0\" que\n"
-     "     se puede descargar gratuitamente desde https://www.microsoft.com/download\n"
+     "     se puede descargar gratuitamente desde https://www.sqlite.org/download.html\n"
      "...Para más información, consulte en la ayuda"},
     {1503, "ZULAppConfig.ConnectAccessDataBase_error1",
      "El archivo que contiene la base de datos no existe\n"
@@ -177,7 +177,7 @@ constexpr std::array<TTranslateiNum, kTransArraySlots> kTransArray{{
      "     necesite repararse. Compruebe y/o recupere una copia de seguridad.\n"
      "- MDAC NO VALIDO: Esta aplicación requiere del \"MDAC 2.50\" o superior\n"
      "- PROVEEDOR NO VALIDO: Esta aplicación requiere del \"JET 4.0\" que\n"
-     "     se puede descargar gratuitamente desde https://www.microsoft.com/download\n"
+     "     se puede descargar gratuitamente desde https://www.sqlite.org/download.html\n"
      "...Para más información, consulte en la ayuda"},
     {1505, "ZULAppConfig.ConnectExternalDataBase_error2", "Imposible conectar con la base de datos externa"},
     {1506, "ZULAppConfig.ConnectAccessDataBaseWithPasswords_not_allowed",

@@ -7,6 +7,7 @@
 #include "App/CodiComu/CCTranslate.h"
 #include "App/Version.h"
 #include "App/lumatool/BankCommands.h"
+#include "App/lumatool/UsersCommands.h"
 #include "platform/core/Currency.h"
 #include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
@@ -37,7 +38,9 @@ const char* const kUsage =
     "  lumatool bic check [--warn-foreign] IBAN BIC\n"
     "  lumatool nif normalize TEXTO\n"
     "  lumatool sepa creditor-id SUFIJO NIF\n"
-    "  lumatool sepa mandate\n";
+    "  lumatool sepa mandate\n"
+    "  lumatool users list ARCHIVO\n"
+    "  lumatool users set-password ARCHIVO USUARIO CONTRASEÑA\n";
 
 struct UsageError {
   QString message;
@@ -172,6 +175,7 @@ int RunTool(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (command == QLatin1String("translate") && args.size() == 2) return CmdTranslate(args.at(1), out);
     if (command == QLatin1String("messages") && args.size() == 1) return CmdMessages(out);
     if (const std::optional<int> status = RunBankCommand(args, out, err)) return *status;
+    if (const std::optional<int> status = RunUsersCommand(args, out, err)) return *status;
     Usage();
   } catch (const UsageError& e) {
     if (!e.message.isEmpty()) err << e.message << '\n';

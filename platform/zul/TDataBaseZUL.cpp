@@ -10,6 +10,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TDataSetFetcher.h"
+#include "platform/zul/TEngineRights.h"
 #include "platform/zul/TPreparedStatement.h"
 #include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/TStatementCache.h"
@@ -91,6 +92,17 @@ void TDataBaseZUL::OpenWithFlags(const QString& fileName, int flags, bool readOn
   m_fileName = fileName;
   m_readOnly = readOnly;
   m_tokens.clear();
+  if (m_rights) m_rights->Install(m_db);
+}
+
+void TDataBaseZUL::SetEngineRights(std::unique_ptr<TEngineRights> rights) {
+  if (m_db) {
+    FinishReaders();
+    m_cache->Clear();
+    TEngineRights::Uninstall(m_db);
+  }
+  m_rights = std::move(rights);
+  if (m_db && m_rights) m_rights->Install(m_db);
 }
 
 void TDataBaseZUL::Close() {
@@ -282,7 +294,9 @@ void TDataBaseZUL::RaiseError(int code, const QString& sql) const {
       text = QStringLiteral("La base de datos está dañada: %1").arg(detail);
       break;
     case SQLITE_AUTH:
-      text = QStringLiteral("No tiene permiso para realizar esta operación: %1").arg(detail);
+      text = m_rights && !m_rights->LastDenial().isEmpty()
+                 ? m_rights->LastDenial()
+                 : QStringLiteral("No tiene permiso para realizar esta operación: %1").arg(detail);
       break;
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:

@@ -14,6 +14,7 @@ class QObject;
 class TSQLDataSet;
 class TStatementCache;
 class TDataSetFetcher;
+class TEngineRights;
 struct sqlite3;
 
 class TDataBaseZUL {
@@ -65,6 +66,11 @@ public:
   // The SQLite text that a Jet statement becomes (for people: literals inline).
   static QString TranslateSQL(const QString& jetSql);
 
+  // The rights of the person using the connection, enforced by the engine (nullptr:
+  // every right). They are kept across Close and Open until replaced.
+  void SetEngineRights(std::unique_ptr<TEngineRights> rights);
+  const TEngineRights* EngineRights() const { return m_rights.get(); }
+
   // Raises EDatabaseError with a Spanish text for the connection's last error.
   [[noreturn]] void RaiseError(int code, const QString& sql = QString()) const;
 
@@ -88,4 +94,5 @@ private:
   int m_nextToken = 1;
   std::unique_ptr<TStatementCache> m_cache;
   std::vector<TDataSetFetcher*> m_readers;
+  std::unique_ptr<TEngineRights> m_rights;
 };

@@ -10,5 +10,5 @@ class TDataBaseZUL;
 void ConnectAccessDataBase(TDataBaseZUL& db, const QString& file, bool readOnly);
 // The same with the rights file and user of a login (messages 1500 and 1501). The
 // rights themselves are applied by the users layer once the connection is open.
-void ConnectAccessDataBaseEx(TDataBaseZUL& db, const QString& file, bool readOnly, const QString& systemDataBase,
-                             const QString& user, const QString& password);
+void ConnectAccessDataBaseEx(TDataBaseZUL& db, const QString& file, bool readOnly,
+                             const QString& systemDataBase, const QString& user, const QString& password);

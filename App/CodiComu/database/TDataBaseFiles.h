@@ -15,7 +15,7 @@ public:
   QString NewDataBaseMaskFileName;  // "ZULLumarescaExtV"
   QString DataBaseAppNameValue;     // "ZUL Lumaresca EXT"
   int DataBaseVersion = 0;          // 4 in the full edition
-  QString ExecutableFolder;         // the temporary import folder is this + "Temp"
+  QString ExecutableFolder;         // the import copies go to this + "/Temp"; empty: the running one
 
   // Optional providers; an empty answer (or none installed) falls back to the rule.
   std::function<QString(int version)> MasterFileNameProvider;
@@ -27,6 +27,6 @@ public:
   // DefaultDataDir + "/" + mask + version + "E" + n + ".MDB" for the first free n.
   QString NewDataBaseFileName() const;
   QString DataBaseAppName(int version) const;
-  // ExecutableFolder + "Temp" (the folder reserved for the import's copies).
+  // ExecutableFolder + "/Temp" (the folder reserved for the import's copies).
   QString TempFolder() const;
 };

@@ -10,6 +10,8 @@ struct TZULDataBase {
   QString Archivo;         // full path of the database file
   QString SystemDataBase;  // full path of the rights (workgroup) file; empty when none
 
-  bool IsEmpty() const { return Nombre.isEmpty() && Archivo.isEmpty() && SystemDataBase.isEmpty() && Version == 0; }
+  bool IsEmpty() const {
+    return Nombre.isEmpty() && Archivo.isEmpty() && SystemDataBase.isEmpty() && Version == 0;
+  }
   bool operator==(const TZULDataBase&) const = default;
 };
