@@ -19,6 +19,10 @@ QString TZULAppFile::DetailDataSetComponent(const QString& gridControl) {
   return gridControl + QStringLiteral("DataSet");
 }
 
+QString TZULAppFile::DetailDataSourceComponent(const QString& gridControl) {
+  return gridControl + QStringLiteral("DataSource");
+}
+
 namespace {
 
 constexpr std::array<std::pair<TZULControlKind, const char*>, 15> kKindNames{{
@@ -75,6 +79,7 @@ QJsonObject ControlJson(const TZULControlDef& c) {
   QJsonObject o{{QStringLiteral("name"), c.name}, {QStringLiteral("kind"), ControlKindName(c.kind)}};
   PutText(o, "caption", c.caption);
   PutText(o, "field", c.dataField);
+  PutText(o, "dataSet", c.dataSetName);
   if (!c.enabled) o.insert(QStringLiteral("enabled"), false);
   if (!c.visible) o.insert(QStringLiteral("visible"), false);
   if (c.readOnly) o.insert(QStringLiteral("readOnly"), true);
@@ -102,6 +107,7 @@ QJsonObject ControlJson(const TZULControlDef& c) {
     QJsonObject d{{QStringLiteral("dataObject"), c.detail.dataObjectId},
                   {QStringLiteral("sql"), c.detail.sql},
                   {QStringLiteral("masterField"), c.detail.masterField}};
+    PutText(d, "detailField", c.detail.detailField);
     PutText(d, "updateTable", c.detail.updateTable);
     PutText(d, "keyField", c.detail.keyField);
     if (!c.detail.columns.empty()) d.insert(QStringLiteral("columns"), ColumnsJson(c.detail.columns));
@@ -171,6 +177,7 @@ QByteArray TZULAppFile::ToJson() const {
                   {QStringLiteral("dataObject"), f.dataObjectId},
                   {QStringLiteral("name"), f.name},
                   {QStringLiteral("sql"), f.sql}};
+    if (f.formObjectId > 0) o.insert(QStringLiteral("formObject"), f.formObjectId);
     PutText(o, "caption", f.caption);
     PutText(o, "updateTable", f.updateTable);
     PutText(o, "keyField", f.keyField);

@@ -38,6 +38,7 @@ struct TZULDetailDef {
   int dataObjectId = 0;
   QString sql;          // "{MASTER}" stands for the master field's value as an SQL literal
   QString masterField;  // field of the form's dataset
+  QString detailField;  // the detail's field that a new detail record takes the master field's value into
   QString updateTable;
   QString keyField;
   std::vector<TZULColumnDef> columns;
@@ -48,6 +49,10 @@ struct TZULControlDef {
   TZULControlKind kind = TZULControlKind::Other;
   QString caption;
   QString dataField;
+  // The name of a Grid control of the same form: this control works on that detail
+  // grid's dataset (data-aware controls edit its fields, buttons run on it) instead
+  // of the form's. Empty: the form's dataset.
+  QString dataSetName;
   bool enabled = true;
   bool visible = true;
   bool readOnly = false;
@@ -63,6 +68,7 @@ struct TZULControlDef {
 struct TZULFormDef {
   int node = 0;
   int dataObjectId = 0;
+  int formObjectId = 0;  // the identifier the form events carry; 0: dataObjectId
   QString name;
   QString caption;
   QString sql;
@@ -88,6 +94,9 @@ public:
   static const QString DataSourceComponent;  // "DataSource": the query's data source
   // A detail grid's dataset is the component named after its control + "DataSet".
   static QString DetailDataSetComponent(const QString& gridControl);
+  // ... and its data source (which raises the detail's data-change event) the one
+  // named after it + "DataSource".
+  static QString DetailDataSourceComponent(const QString& gridControl);
 
   void Clear();
   bool IsEmpty() const;

@@ -96,7 +96,7 @@ QVariant Scalar(const QJsonValue& v, const QString& where) {
 }
 
 void CollectNames(const std::vector<TZULControlDef>& controls, QSet<QString>& names,
-                  QSet<QString>& components, const QString& where) {
+                  QSet<QString>& components, QSet<QString>& grids, const QString& where) {
   for (const TZULControlDef& c : controls) {
     const QString folded = c.name.toCaseFolded();
     if (c.name.isEmpty()) Fail(where, QStringLiteral("un control no tiene nombre"));
@@ -104,15 +104,26 @@ void CollectNames(const std::vector<TZULControlDef>& controls, QSet<QString>& na
     names.insert(folded);
     if (c.kind == TZULControlKind::Grid) {
       components.insert(TZULAppFile::DetailDataSetComponent(c.name).toCaseFolded());
+      components.insert(TZULAppFile::DetailDataSourceComponent(c.name).toCaseFolded());
+      grids.insert(folded);
     }
-    CollectNames(c.controls, names, components, where);
+    CollectNames(c.controls, names, components, grids, where);
   }
 }
 
 void CheckControls(const std::vector<TZULControlDef>& controls, const QSet<QString>& known,
-                   const QString& where) {
+                   const QSet<QString>& grids, const QString& where) {
   for (const TZULControlDef& c : controls) {
     const QString here = QStringLiteral("%1 \"%2\"").arg(where, c.name);
+    if (!c.dataSetName.isEmpty()) {
+      if (c.kind == TZULControlKind::Grid) {
+        Fail(here, QStringLiteral("una rejilla de detalle no puede tomar los datos de otra"));
+      }
+      if (!grids.contains(c.dataSetName.toCaseFolded())) {
+        Fail(here, QStringLiteral("\"dataSet\" debe nombrar una rejilla de detalle del formulario: \"%1\"")
+                       .arg(c.dataSetName));
+      }
+    }
     if (c.arguments.size() > 6) Fail(here, QStringLiteral("un botón admite seis argumentos como máximo"));
     for (const TZULArgumentDef& a : c.arguments) {
       if (!a.object.isEmpty() && !known.contains(a.object.toCaseFolded())) {
@@ -129,7 +140,7 @@ void CheckControls(const std::vector<TZULControlDef>& controls, const QSet<QStri
     if (c.kind == TZULControlKind::Grid && (c.detail.sql.isEmpty() || c.detail.masterField.isEmpty())) {
       Fail(here, QStringLiteral("una rejilla de detalle necesita \"sql\" y \"masterField\""));
     }
-    CheckControls(c.controls, known, where);
+    CheckControls(c.controls, known, grids, where);
   }
 }
 
@@ -138,16 +149,18 @@ void CheckControls(const std::vector<TZULControlDef>& controls, const QSet<QStri
 void TZULAppFileReader::CheckForm(const TZULFormDef& form, const QString& where) {
   if (form.node <= 0) Fail(where, QStringLiteral("el nodo debe ser mayor que cero"));
   if (form.dataObjectId <= 0) Fail(where, QStringLiteral("el objeto de datos debe ser mayor que cero"));
+  if (form.formObjectId < 0) Fail(where, QStringLiteral("\"formObject\" debe ser mayor que cero"));
   if (form.sql.isEmpty()) Fail(where, QStringLiteral("el formulario no tiene SQL"));
   QSet<QString> names;
   QSet<QString> known;
+  QSet<QString> grids;
   for (const QString& c : {TZULAppFile::DataSetComponent, TZULAppFile::QueryComponent,
                            TZULAppFile::GridComponent, TZULAppFile::DataSourceComponent}) {
     known.insert(c.toCaseFolded());
   }
-  CollectNames(form.controls, names, known, where);
+  CollectNames(form.controls, names, known, grids, where);
   known.unite(names);
-  CheckControls(form.controls, known, where);
+  CheckControls(form.controls, known, grids, where);
 }
 
 TZULAppFile TZULAppFileReader::Read(const QByteArray& json) {
@@ -233,6 +246,8 @@ TZULFormDef TZULAppFileReader::ReadForm(const QJsonObject& o, const QString& whe
   TZULFormDef form;
   form.node = Positive(o, QStringLiteral("node"), where);
   form.dataObjectId = Positive(o, QStringLiteral("dataObject"), where);
+  if (o.contains(QStringLiteral("formObject")))
+    form.formObjectId = Positive(o, QStringLiteral("formObject"), where);
   form.name = Text(o, QStringLiteral("name"), where);
   if (form.name.isEmpty()) form.name = QStringLiteral("ZULForm%1").arg(form.node);
   form.caption = Text(o, QStringLiteral("caption"), where);
@@ -257,6 +272,7 @@ TZULControlDef TZULAppFileReader::ReadControl(const QJsonObject& o, const QStrin
     Fail(where, QStringLiteral("tipo de control desconocido: %1").arg(kind));
   c.caption = Text(o, QStringLiteral("caption"), where);
   c.dataField = Text(o, QStringLiteral("field"), where);
+  c.dataSetName = Text(o, QStringLiteral("dataSet"), where);
   c.enabled = Boolean(o, QStringLiteral("enabled"), where, true);
   c.visible = Boolean(o, QStringLiteral("visible"), where, true);
   c.readOnly = Boolean(o, QStringLiteral("readOnly"), where, false);
@@ -295,6 +311,7 @@ TZULControlDef TZULAppFileReader::ReadControl(const QJsonObject& o, const QStrin
     c.detail.dataObjectId = Positive(d, QStringLiteral("dataObject"), here);
     c.detail.sql = Text(d, QStringLiteral("sql"), here, true);
     c.detail.masterField = Text(d, QStringLiteral("masterField"), here, true);
+    c.detail.detailField = Text(d, QStringLiteral("detailField"), here);
     c.detail.updateTable = Text(d, QStringLiteral("updateTable"), here);
     c.detail.keyField = Text(d, QStringLiteral("keyField"), here);
     c.detail.columns = ReadColumns(d, here);

@@ -81,11 +81,10 @@ const char kBuiltIn[] = R"json({
          "procedure": "ControlActiuNomesQuanNoModifiqui",
          "arguments": [{"object": "ZULbtnCambioActivo"}, {"object": "DadesQry"}]},
         {"name": "ZULbtnFacturar", "kind": "Button", "caption": "Facturar", "procedure": "AUTOFACTURAR"},
-        {"name": "ZULgrdMatriculas", "kind": "Grid", "caption": "Matrículas",
-         "detail": {"dataObject": 186,
+        {"name": "ZULgrdMatriculas", "kind": "Grid", "caption": "Matrículas", "readOnly": true,
+         "detail": {"dataObject": 10841,
                     "sql": "SELECT * FROM T02Matriculas WHERE IDAlumnoT02 = {MASTER} ORDER BY NMatriculaT02",
                     "masterField": "IDAlumnoT01",
-                    "updateTable": "T02Matriculas", "keyField": "IDMatriculaT02",
                     "columns": [{"field": "NMatriculaT02", "caption": "Matrícula", "width": 10},
                                 {"field": "ActivaT02", "caption": "Activa"}]}}
       ]

@@ -79,7 +79,7 @@ TZULControl* TZULControl::FindControl(const QString& name) {
 }
 
 TZULForm::TZULForm(int node, int dataObjectId, const QString& name, QObject* parent)
-    : QObject(parent), m_node(node), m_dataObjectId(dataObjectId) {
+    : QObject(parent), m_node(node), m_dataObjectId(dataObjectId), m_formObjectId(dataObjectId) {
   setObjectName(name);
 }
 
@@ -132,9 +132,22 @@ QList<TZULControl*> TZULForm::Controls() const {
 void TZULForm::RunButton(TZULControl* button) {
   if (!button || !button->Enabled() || button->Procedure().isEmpty()) return;
   TParametres& params = Parametres();
+  // A button that works on a detail grid calls with that grid and its dataset.
+  TDBGrid* grid = m_grid;
+  TSQLDataSet* dataSet = DataSet();
+  if (button->DataSet() && button->DataSet() != dataSet) {
+    dataSet = button->DataSet();
+    grid = nullptr;
+    for (TZULControl* control : Controls()) {
+      if (control->Kind() == TZULControlKind::Grid && control->DataSet() == dataSet) {
+        grid = control->Grid();
+        break;
+      }
+    }
+  }
   params.SetObject(PRM::TQuerySQL, m_query);
-  params.SetObject(PRM::DBGrid, m_grid);
-  params.SetObject(PRM::DataSet, DataSet());
+  params.SetObject(PRM::DBGrid, grid);
+  params.SetObject(PRM::DataSet, dataSet);
   params.SetObject(PRM::ZULForm, this);
   const QVariantList args = button->Arguments();
   for (int n = 1; n <= 6; ++n) {
@@ -171,6 +184,6 @@ void TZULForm::Close() {
   m_closed = true;
   if (m_procedures) {
     m_procedures->ExecuteProcedure(QStringLiteral("ProcedureZULFormEvent_DESTROY"), this,
-                                   {QVariant::fromValue<QObject*>(this), 0, m_dataObjectId});
+                                   {QVariant::fromValue<QObject*>(this), 0, m_formObjectId});
   }
 }

@@ -129,6 +129,10 @@ public:
 
   int Node() const { return m_node; }
   int DataObjectId() const { return m_dataObjectId; }
+  // The identifier that the form events (creation, closing) carry: the data-object
+  // identifier unless the form is given one of its own.
+  int FormObjectId() const { return m_formObjectId; }
+  void SetFormObjectId(int id) { m_formObjectId = id; }
   QString Caption() const { return m_caption; }
   void SetCaption(const QString& caption) { m_caption = caption; }
 
@@ -158,7 +162,9 @@ public:
   // "PRMIP_DBGRID", "PRMIP_DATASET", "PRMIP_ZULFORM" and "PRME01".."PRME06" in
   // Parametres, then executes the procedure. Arguments that are objects go in as
   // object references; the "PRME" parameters beyond the button's arguments are
-  // removed. A disabled button, or one without a procedure, does nothing.
+  // removed. A button with a dataset of its own (one that works on a detail grid)
+  // gives that dataset as "PRMIP_DATASET" and its grid as "PRMIP_DBGRID". A
+  // disabled button, or one without a procedure, does nothing.
   void RunButton(TZULControl* button);
 
   // What other windows ask of a data form: move to the record whose field holds the
@@ -166,13 +172,14 @@ public:
   bool LocateRecord(const QString& fieldName, const QVariant& value);
   QVariantMap PickedValues() const;
 
-  // Closing raises "ProcedureZULFormEvent_DESTROY" (form, 0, identifier) while the
+  // Closing raises "ProcedureZULFormEvent_DESTROY" (form, 0, FormObjectId()) while the
   // form is still whole; the caller then deletes it.
   void Close();
 
 private:
   int m_node;
   int m_dataObjectId;
+  int m_formObjectId;
   QString m_caption;
   TQuerySQL* m_query = nullptr;
   TDBGrid* m_grid = nullptr;

@@ -60,6 +60,7 @@ void RefreshDetail(TDataBaseZUL& db, TSQLDataSet& master, TSQLDataSet& dataSet, 
 
 TZULForm* TZULFormBuilder::Build(const TZULFormDef& def, QObject* owner) {
   auto form = std::make_unique<TZULForm>(def.node, def.dataObjectId, def.name);
+  if (def.formObjectId > 0) form->SetFormObjectId(def.formObjectId);
   form->SetCaption(def.caption);
   form->SetProcedures(&m_procedures);
 
@@ -75,10 +76,11 @@ TZULForm* TZULFormBuilder::Build(const TZULFormDef& def, QObject* owner) {
   form->AddComponent(TZULAppFile::GridComponent, grid);
 
   AddControls(*form, def.controls, nullptr);
+  BindDetailControls(*form, def.controls);
   WireButtons(*form, def.controls);
 
   m_procedures.ExecuteProcedure(kFormCreateEvent, form.get(),
-                                {QVariant::fromValue<QObject*>(form.get()), 1, def.dataObjectId});
+                                {QVariant::fromValue<QObject*>(form.get()), 1, form->FormObjectId()});
   query->Open();
   // Detail grids follow the master from its first record on.
   for (const Detail& d : m_details) RefreshDetail(m_database, *query->DataSet(), *d.dataSet, d.def);
@@ -121,7 +123,9 @@ void TZULFormBuilder::FillLookup(TZULControl& control, const TZULLookupDef& look
 
 void TZULFormBuilder::AddDetailGrid(TZULForm& form, TZULControl& control, const TZULDetailDef& detail) {
   TSQLDataSet* master = form.DataSet();
-  auto* dataSet = new TSQLDataSet(&m_database, DetailSql(m_database, *master, detail), &form, 0);
+  // A read-only grid control shows a read-only detail.
+  auto* dataSet =
+      new TSQLDataSet(&m_database, DetailSql(m_database, *master, detail), &form, control.ReadOnly() ? 1 : 0);
   dataSet->setParent(&form);
   dataSet->SetDataObjectId(detail.dataObjectId);
   dataSet->SetProcedures(&m_procedures);
@@ -131,8 +135,23 @@ void TZULFormBuilder::AddDetailGrid(TZULForm& form, TZULControl& control, const 
   control.SetGrid(grid);
   control.SetDataSet(dataSet);
   form.AddComponent(TZULAppFile::DetailDataSetComponent(control.Name()), dataSet);
+  // The detail's own data source raises the data-change event with its identifier.
+  form.AddComponent(TZULAppFile::DetailDataSourceComponent(control.Name()), new TDataSource(dataSet, &form));
 
   m_details.push_back(Detail{dataSet, detail});
+
+  // A new detail record belongs to the master's current record.
+  if (!detail.detailField.isEmpty()) {
+    QObject::connect(dataSet, &TSQLDataSet::stateChanged, dataSet, [master, dataSet, detail] {
+      if (dataSet->State() != TDataSetState::dsInsert || !master->Active() || master->IsEmpty()) return;
+      try {
+        TField& link = dataSet->FieldByName(detail.detailField);
+        if (Var::IsNullOrEmpty(link.Value())) link.SetValue(master->FieldByName(detail.masterField).Value());
+      } catch (const Exception& e) {
+        qWarning("Rejilla de detalle %s: %s", qUtf8Printable(detail.sql), e.what());
+      }
+    });
+  }
 
   // Re-read when the master moves to another record or its master field changes.
   TDataBaseZUL* db = &m_database;
@@ -140,6 +159,20 @@ void TZULFormBuilder::AddDetailGrid(TZULForm& form, TZULControl& control, const 
     if (field && field->FieldName().compare(detail.masterField, Qt::CaseInsensitive) != 0) return;
     RefreshDetail(*db, *master, *dataSet, detail);
   });
+}
+
+void TZULFormBuilder::BindDetailControls(TZULForm& form, const std::vector<TZULControlDef>& defs) {
+  for (const TZULControlDef& d : defs) {
+    BindDetailControls(form, d.controls);
+    if (d.dataSetName.isEmpty()) continue;
+    TZULControl* grid = form.FindControl(d.dataSetName);
+    if (!grid || grid->Kind() != TZULControlKind::Grid || !grid->DataSet()) {
+      throw EFileError(
+          QStringLiteral("El control \"%1\" se refiere a una rejilla de detalle que no existe: \"%2\"")
+              .arg(d.name, d.dataSetName));
+    }
+    form.FindControl(d.name)->SetDataSet(grid->DataSet());
+  }
 }
 
 void TZULFormBuilder::WireButtons(TZULForm& form, const std::vector<TZULControlDef>& defs) {

@@ -28,6 +28,8 @@ private:
   void AddControls(TZULForm& form, const std::vector<TZULControlDef>& defs, TZULControl* parent);
   void FillLookup(TZULControl& control, const TZULLookupDef& lookup);
   void AddDetailGrid(TZULForm& form, TZULControl& control, const TZULDetailDef& detail);
+  // Controls that name a detail grid work on its dataset.
+  void BindDetailControls(TZULForm& form, const std::vector<TZULControlDef>& defs);
   void WireButtons(TZULForm& form, const std::vector<TZULControlDef>& defs);
 
   struct Detail {

@@ -146,11 +146,20 @@ TEST(AppFile, SaveAndLoadRoundTrip) {
   extra.node = 900;
   extra.dataObjectId = 77;
   extra.name = QStringLiteral("Extra");
+  extra.formObjectId = 208;
   extra.sql = QStringLiteral("SELECT * FROM T20Centros");
+  TZULControlDef lines;
+  lines.name = QStringLiteral("ZULgrdLineas");
+  lines.kind = TZULControlKind::Grid;
+  lines.detail.dataObjectId = 199;
+  lines.detail.sql = QStringLiteral("SELECT * FROM T16FacturasCue WHERE IDFacturaCabT16 = {MASTER}");
+  lines.detail.masterField = QStringLiteral("IDFacturaCabT15");
+  extra.controls.push_back(lines);
   TZULControlDef b;
   b.name = QStringLiteral("btn");
   b.kind = TZULControlKind::Button;
   b.procedure = QStringLiteral("P");
+  b.dataSetName = QStringLiteral("ZULgrdLineas");
   b.arguments = {{QVariant(5), {}},
                  {QVariant(2.5), {}},
                  {QVariant(QStringLiteral("t")), {}},
@@ -169,7 +178,9 @@ TEST(AppFile, SaveAndLoadRoundTrip) {
   EXPECT_EQ(loaded.FileDate(), app.FileDate());
   EXPECT_TRUE(loaded.Tree() == app.Tree());
   ASSERT_NE(loaded.FindForm(900), nullptr);
-  const auto& args = loaded.FindForm(900)->controls.at(0).arguments;
+  EXPECT_EQ(loaded.FindForm(900)->formObjectId, 208);
+  EXPECT_EQ(loaded.FindForm(900)->controls.at(1).dataSetName, QStringLiteral("ZULgrdLineas"));
+  const auto& args = loaded.FindForm(900)->controls.at(1).arguments;
   ASSERT_EQ(args.size(), 6u);
   EXPECT_EQ(args[0].value.metaType().id(), QMetaType::Int);
   EXPECT_EQ(args[1].value.toDouble(), 2.5);
@@ -242,6 +253,17 @@ TEST(AppFile, InvalidFilesRaiseAndLeaveTheApplication) {
         SetFirstControl(r, QStringLiteral("arguments"), QJsonArray{1, 2, 3, 4, 5, 6, 7});
       }),
       Changed([](QJsonObject& r) { SetFirstControl(r, QStringLiteral("enabled"), QStringLiteral("sí")); }),
+      // "dataSet" names a control that is not a detail grid.
+      Changed([](QJsonObject& r) {
+        SetFirstControl(r, QStringLiteral("dataSet"), QStringLiteral("PControlsEntradaDades"));
+      }),
+      Changed([](QJsonObject& r) {
+        QJsonArray forms;
+        QJsonObject form = FirstForm(r, forms);
+        form[QStringLiteral("formObject")] = 0;
+        forms[0] = form;
+        r[QStringLiteral("forms")] = forms;
+      }),
       Changed([](QJsonObject& r) {
         QJsonArray reports = r[QStringLiteral("reports")].toArray();
         reports.append(reports[0]);

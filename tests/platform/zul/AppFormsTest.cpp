@@ -141,7 +141,7 @@ TEST_F(AppTest, BuildsTheFormOfANode) {
   ASSERT_NE(grid->Grid(), nullptr);
   TSQLDataSet* detail = grid->Grid()->DataSet();
   EXPECT_EQ(form->Component(QStringLiteral("ZULgrdMatriculasDataSet")), detail);
-  EXPECT_EQ(detail->DataObjectId(), 186);
+  EXPECT_EQ(detail->DataObjectId(), 10841) << "a view of the enrolments, not their data object";
   EXPECT_EQ(Column(detail, "NMatriculaT02"), (QStringList{QStringLiteral("M-1"), QStringLiteral("M-2")}));
   EXPECT_EQ(grid->Grid()->columnCount(), 2);
   ds->Next();
@@ -320,6 +320,86 @@ TEST_F(AppTest, ApplicationFileLoadsAndFallsBackToTheBuiltIn) {
   app.CloseApp();
   EXPECT_TRUE(app.GetAppFile().isEmpty());
   EXPECT_NE(app.AppFile().FindForm(11780), nullptr);
+}
+
+TEST_F(AppTest, AFormOfItsOwnIdentifierAndControlsOnADetailGrid) {
+  const QByteArray json = R"json({"format": "lumaresca-application", "version": 1,
+    "tree": [{"node": 500, "kind": 3, "text": "Faltas"}],
+    "forms": [{"node": 500, "dataObject": 3, "formObject": 303, "sql": "SELECT * FROM T01Alumnos ORDER BY CodigoT01",
+      "controls": [
+        {"name": "ZULgrdMatriculas", "kind": "Grid",
+         "detail": {"dataObject": 186, "sql": "SELECT * FROM T02Matriculas WHERE IDAlumnoT02 = {MASTER}",
+                    "masterField": "IDAlumnoT01", "detailField": "IDAlumnoT02",
+                    "updateTable": "T02Matriculas", "keyField": "IDMatriculaT02"}},
+        {"name": "ZULgrdConsulta", "kind": "Grid", "readOnly": true,
+         "detail": {"dataObject": 10841, "sql": "SELECT * FROM T02Matriculas WHERE IDAlumnoT02 = {MASTER}",
+                    "masterField": "IDAlumnoT01", "updateTable": "T02Matriculas"}},
+        {"name": "ZULebNMatricula", "kind": "DBEdit", "field": "NMatriculaT02", "dataSet": "zulgrdmatriculas"},
+        {"name": "ZULsbDetalle", "kind": "SpeedButton", "procedure": "P", "dataSet": "ZULgrdMatriculas"},
+        {"name": "ZULsbFicha", "kind": "SpeedButton", "procedure": "P"}]}]})json";
+  QBuffer buffer;
+  buffer.setData(json);
+  buffer.open(QIODevice::ReadOnly);
+  app.LoadAppFromStream(buffer);
+  QList<int> events;
+  for (const char* name : {"ProcedureZULFormEvent_CREATE", "ProcedureZULFormEvent_DESTROY"}) {
+    app.Procedures().RegisterProcedure(
+        QLatin1String(name), QString(),
+        [&](QObject*, const QVariantList& args) { events << args.value(2).toInt(); });
+  }
+  QObject* seenDataSet = nullptr;
+  QObject* seenGrid = nullptr;
+  QObject* seenQuery = nullptr;
+  app.Procedures().RegisterProcedure(QStringLiteral("P"), QString(), [&](QObject*, const QVariantList&) {
+    seenDataSet = Parametres().GetObject(PRM::DataSet);
+    seenGrid = Parametres().GetObject(PRM::DBGrid);
+    seenQuery = Parametres().GetObject(PRM::TQuerySQL);
+  });
+
+  auto form = Open(500);
+  ASSERT_TRUE(form);
+  EXPECT_EQ(form->DataObjectId(), 3);
+  EXPECT_EQ(form->FormObjectId(), 303);
+  EXPECT_EQ(form->DataSet()->DataObjectId(), 3) << "the dataset keeps the data object's identifier";
+  TZULControl* grid = form->FindControl(QStringLiteral("ZULgrdMatriculas"));
+  TSQLDataSet* detail = grid->DataSet();
+  ASSERT_NE(detail, nullptr);
+  EXPECT_EQ(form->FindControl(QStringLiteral("ZULebNMatricula"))->DataSet(), detail);
+  EXPECT_EQ(form->FindControl(QStringLiteral("ZULsbFicha"))->DataSet(), nullptr);
+  EXPECT_THROW(form->FindControl(QStringLiteral("ZULgrdConsulta"))->DataSet()->Edit(), EDatabaseError)
+      << "a read-only grid shows a read-only detail";
+
+  form->FindControl(QStringLiteral("ZULsbDetalle"))->Click();
+  EXPECT_EQ(seenDataSet, detail);
+  EXPECT_EQ(seenGrid, grid->Grid());
+  EXPECT_EQ(seenQuery, form->Query()) << "the calling query stays the form's";
+  form->FindControl(QStringLiteral("ZULsbFicha"))->Click();
+  EXPECT_EQ(seenDataSet, form->DataSet());
+  EXPECT_EQ(seenGrid, form->ListGrid());
+
+  // The detail raises its own data-change event through its data source.
+  QList<int> changes;
+  QObject* changeSource = nullptr;
+  app.Procedures().RegisterProcedure(QStringLiteral("ProcedureZULDataChangeEvent_DATACHANGE"), QString(),
+                                     [&](QObject*, const QVariantList& args) {
+                                       changes << args.value(2).toInt();
+                                       changeSource = args.value(3).value<QObject*>();
+                                     });
+  detail->Edit();
+  detail->FieldByName(QStringLiteral("NMatriculaT02")).SetValue(QStringLiteral("M-9"));
+  detail->Cancel();
+  EXPECT_TRUE(changes.contains(186));
+  EXPECT_EQ(changeSource, form->Component(QStringLiteral("ZULgrdMatriculasDataSource")));
+
+  // A new detail record is linked to the current master record.
+  detail->Append();
+  EXPECT_EQ(detail->FieldByName(QStringLiteral("IDAlumnoT02")).AsInteger(),
+            form->DataSet()->FieldByName(QStringLiteral("IDAlumnoT01")).AsInteger());
+  detail->FieldByName(QStringLiteral("NMatriculaT02")).SetValue(QStringLiteral("M-4"));
+  detail->Post();
+  EXPECT_EQ(Column(detail, "NMatriculaT02").size(), 3);
+  form->Close();
+  EXPECT_EQ(events, (QList<int>{303, 303}));
 }
 
 TEST_F(AppTest, MainObjectAndRegistryKey) {
