@@ -2,8 +2,12 @@
 
 #include "App/CodiComu/CCTranslate.h"
 #include "App/CodiComu/Progress.h"
+#include "App/CodiComu/ResourceFile.h"
+#include "App/CodiComu/TLocalization.h"
 #include "App/CodiComu/TParametrosApp.h"
 #include "App/CodiComu/TProgressScope.h"
+#include "App/CodiComu/config/StartUp.h"
+#include "App/CodiComu/config/TZULMenuForm.h"
 #include "App/CodiComu/database/AccessConnection.h"
 #include "App/CodiComu/database/DataBaseVersions.h"
 #include "App/CodiComu/database/TZULDataBases.h"
@@ -11,12 +15,19 @@
 #include "App/CodiComu/users/PasswordsConnection.h"
 #include "App/CodiComu/users/TZULPasswordsDataBase.h"
 #include "App/CodiComu/users/TZULPasswordsZULApp.h"
+#include "platform/core/Dialogs.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/IniFile.h"
 #include "platform/os/ExecutableFolder.h"
 #include "platform/os/TRegistryStore.h"
 #include "platform/zul/DefaultDataBase.h"
 #include "platform/zul/TDataBaseZUL.h"
+#include "platform/zul/TParametres.h"
+#include "platform/zul/TTreeZUL.h"
+#include "platform/zul/TZULApp.h"
+
+#include <QFileInfo>
+#include <exception>
 
 namespace {
 
@@ -30,13 +41,102 @@ std::unique_ptr<TZULAppConfig>& Instance() {
 
 }  // namespace
 
-TZULAppConfig::TZULAppConfig() : TableList(DefaultRightsTables()), m_db(std::make_unique<TDataBaseZUL>()) {
+TZULAppConfig::TZULAppConfig()
+    : TableList(DefaultRightsTables()),
+      m_app(std::make_unique<TZULApp>()),
+      m_db(std::make_unique<TDataBaseZUL>()) {
+  TZULApp::SetMain(m_app.get());
+  m_app->SetDefaultDB(m_db.get());
   DefaultDataBase::Set(m_db.get());
 }
 
 TZULAppConfig::~TZULAppConfig() {
   if (DefaultDataBase::Get() == m_db.get()) DefaultDataBase::Set(nullptr);
   if (ParametrosApp().DataBase() == m_db.get()) ParametrosApp().SetDataBase(nullptr);
+}
+
+bool TZULAppConfig::Init(TZULMenuForm* menu, const QString& title, TRegisterLibrary registerLibrary,
+                         int appVersion, int dataBaseVersion, const QString& dataBaseAppName) {
+  m_app->CloseApp();
+  ApplicationName = title;
+  AppVersion = appVersion;
+  m_files.DataBaseVersion = dataBaseVersion;
+  m_files.DataBaseAppNameValue = dataBaseAppName;
+  m_app->SetAppName(title);
+  Dialogs::SetAppTitle(title);
+
+  const QString exeFolder =
+      m_files.ExecutableFolder.isEmpty() ? ExecutableFolder::Path() : m_files.ExecutableFolder;
+  m_localization =
+      std::make_unique<TLocalization>(title, exeFolder, QFileInfo(ExecutableFile).completeBaseName());
+  m_localization->InitLocalization();
+
+  m_menu = menu;
+  SetConnectionEvents({[this] {
+                         if (m_menu) m_menu->BeforeConnect();
+                       },
+                       [this] {
+                         if (m_menu) m_menu->AfterConnect();
+                       },
+                       [this] {
+                         if (m_menu) m_menu->CloseChildForms();
+                       },
+                       [this] {
+                         if (m_menu) m_menu->AfterDisconnect();
+                       }});
+  try {
+    DataBases();
+    if (m_menu && !m_menu->LoadWindowSettings()) return false;
+  } catch (const EAbort&) {
+  } catch (const Exception& e) {
+    Dialogs::Current().Notify(Dialogs::AppTitle(), ccTranslate(1591) + QStringLiteral("\n\n") + e.Message(),
+                              TDialogIcon::Warning);
+  }
+
+  {
+    TProgressScope progress(ccTranslate(1592), QStringLiteral("..."));
+    // The application steps run whatever happened to the ones before; the last
+    // error then ends Init.
+    std::exception_ptr pending;
+    const auto step = [&pending](int text, int percent, const std::function<void()>& body) {
+      try {
+        SetProgress(ccTranslate(text), percent);
+        body();
+      } catch (...) {
+        pending = std::current_exception();
+      }
+    };
+    step(1593, 5, [this] { StartUp::DoReadZULAppFile(*m_app, AppFileName); });
+    step(1594, 10, [this] {
+      if (!m_app->ZULBPLLoaded()) m_app->LoadBPL();
+    });
+    step(1595, 30, [this] { m_app->Tree().SetRealTree(false); });
+    step(1596, 60, [this, registerLibrary] {
+      if (registerLibrary) registerLibrary(m_app->Procedures());
+    });
+    step(1597, 80, [this] { LoadResources(AppFileName, &Parametres()); });
+    if (pending) std::rethrow_exception(pending);
+
+    SetProgress(ccTranslate(1598), 90);
+    try {
+      TZULDataBases& list = DataBases();
+      const QString section = list.GetIniFile().ReadString(kInit, kDefaultCompany);
+      ConnectDataBase(section.isEmpty() ? -1 : list.IndexOfSection(section));
+    } catch (const EAbort&) {
+    } catch (const Exception& e) {
+      Dialogs::Current().Error(Dialogs::AppTitle(), e.Message());
+    }
+    StartUp::WriteStartUpRegistryValues(*m_app, ExecutableFile, AppFileName);
+  }
+  return StartUp::CheckZULFileValidNode(*m_app, RootNodeName);
+}
+
+void TZULAppConfig::Finish() {
+  if (!AppFileName.isEmpty()) SaveResources(AppFileName, &Parametres());
+  SetConnected(false);
+  if (m_app->ZULBPLLoaded()) m_app->UnLoadBPL();
+  m_app->CloseApp();
+  m_menu = nullptr;
 }
 
 TZULDataBases& TZULAppConfig::DataBases() {

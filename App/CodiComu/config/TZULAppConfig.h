@@ -18,6 +18,10 @@
 
 class TDataBaseZUL;
 class TIniFile;
+class TProcedureZUL;
+class TZULApp;
+class TZULMenuForm;
+class TLocalization;
 class TZULDataBases;
 class TZULPasswordsDataBase;
 class TZULPasswordsZULApp;
@@ -71,10 +75,37 @@ public:
   TZULPasswordsZULApp& AppPasswords();
   TZULPasswordsDataBase& DataBasePasswords();
 
+  // The framework's application object (the running one while this object lives).
+  TZULApp& App() { return *m_app; }
+  int AppVersion = 0;
+  QString Description;     // one line about the program
+  QString RootNodeName;    // the expected root node of the application file; empty: no check
+  QString ExecutableFile;  // full path of the running program
+  bool OpenSelectionAtStart = true;
+
+  // The start-up sequence under the progress window: localisation, the main window's
+  // settings, the application file, the registered procedures, the resources, the
+  // default database, the registry values and the root-node check. Errors of the
+  // window settings and of the default database are shown and start-up goes on; an
+  // error of the application steps ends Init after the remaining ones have run.
+  // Returns false when the program must end at once (refused login, foreign file).
+  using TRegisterLibrary = void (*)(TProcedureZUL& registry);
+  bool Init(TZULMenuForm* menu, const QString& title, TRegisterLibrary registerLibrary, int appVersion,
+            int dataBaseVersion, const QString& dataBaseAppName);
+  TZULMenuForm* Menu() const { return m_menu; }
+  // The language of the program (made by Init).
+  TLocalization* Localization() const { return m_localization.get(); }
+  // End of the program: the framework parameters saved into the resource file, the
+  // database closed, the application closed.
+  void Finish();
+
 private:
   void CloseConnection();
 
   TDataBaseFiles m_files;
+  std::unique_ptr<TZULApp> m_app;
+  TZULMenuForm* m_menu = nullptr;
+  std::unique_ptr<TLocalization> m_localization;
   std::unique_ptr<TZULDataBases> m_dataBases;
   std::unique_ptr<TDataBaseZUL> m_db;
   std::unique_ptr<TZULPasswordsZULApp> m_appPasswords;
