@@ -4,6 +4,7 @@
 #include "platform/zul/TZULApp.h"
 #include "rules/ActionBodies.h"
 #include "rules/ActionProcedures.h"
+#include "rules/CurrentCentre.h"
 #include "rules/EventDispatch.h"
 #include "rules/Launchers.h"
 #include "rules/RulesApp.h"
@@ -127,6 +128,7 @@ void REGISTER_LIBRARY(TProcedureZUL& registry) {
     (row.direct ? registry : own).RegisterProcedure(row.name, row.description, std::move(row.procedure));
   }
   RegisterBankProcedures(&ActionBodies::Plug);
+  CurrentCentre::RegisterRules();
 }
 
 extern "C" void REGISTER_LIBRARY(TProcedureZUL* registry) {

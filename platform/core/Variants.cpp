@@ -196,6 +196,18 @@ bool IsNull(const QVariant& v) {
 }
 bool IsNullOrEmpty(const QVariant& v) { return !v.isValid() || v.isNull(); }
 
+bool SameValue(const QVariant& a, const QVariant& b) {
+  if (IsNullOrEmpty(a) || IsNullOrEmpty(b)) return IsNullOrEmpty(a) && IsNullOrEmpty(b);
+  if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString) {
+    return ToString(a).compare(ToString(b), Qt::CaseInsensitive) == 0;
+  }
+  try {
+    return ToDouble(a) == ToDouble(b);
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
 std::uint16_t KindCode(const QVariant& v) {
   if (!v.isValid()) return static_cast<std::uint16_t>(VariantKind::Empty);
   const int id = v.metaType().id();

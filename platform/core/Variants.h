@@ -44,6 +44,9 @@ QVariant FromDate(TDateTime value);  // a date variant (QDateTime)
 bool IsEmpty(const QVariant& v);  // invalid QVariant
 bool IsNull(const QVariant& v);   // the database null (also a null-valued typed QVariant)
 bool IsNullOrEmpty(const QVariant& v);
+// Equal as a person reads them: both null, texts without regard to case, otherwise
+// as numbers (values that are not numbers are never equal).
+bool SameValue(const QVariant& a, const QVariant& b);
 
 // The kind of a variant. QString is UString, QByteArray String, a list Array|Variant,
 // QDate/QDateTime Date, qint16 SmallInt, uchar Byte; anything without a kind gives

@@ -99,18 +99,6 @@ QVariant DefaultValue(const QString& sql, TFieldType type) {
   }
 }
 
-bool SameValue(const QVariant& a, const QVariant& b) {
-  if (Var::IsNullOrEmpty(a) || Var::IsNullOrEmpty(b)) return Var::IsNullOrEmpty(a) && Var::IsNullOrEmpty(b);
-  if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString) {
-    return Var::ToString(a).compare(Var::ToString(b), Qt::CaseInsensitive) == 0;
-  }
-  try {
-    return Var::ToDouble(a) == Var::ToDouble(b);
-  } catch (const Exception&) {
-    return false;
-  }
-}
-
 }  // namespace
 
 QString DataSetEventProcedure(TDataSetEvent event) {
@@ -613,7 +601,7 @@ bool TSQLDataSet::Locate(const QString& fieldName, const QVariant& value) {
   RequireActive();
   const int index = FieldByName(fieldName).Index();
   for (int r = 0; FetchTo(r); ++r) {
-    if (SameValue(m_rows[r][index], value)) {
+    if (Var::SameValue(m_rows[r][index], value)) {
       SetRecNo(r + 1);
       return true;
     }

@@ -87,11 +87,12 @@ const char* const kPluggable[] = {
     "CAMBIO_ACTIVO_CENTRO",    "CAMBIO_ACTIVO_CURSO",  "CAMBIO_ACTIVA_CLASE",    "CAMBIO_ACTIVA_MATRICULA",
     "CAMBIO_ACTIVO_PROFESOR",  "CAMBIO_ACTIVO_ALUMNO", "GUARDA_ARCHIVO_NORMA19", "DEVOLUCIONES_NORMA19",
     "FormularioGeneraNorma19", "ANULAR_NORMA19",       "DUPLICAR_GRUPO",         "DUPLICAR_CURSO",
-    "FILTRO_MES_FACTURAR",     "FormularioEnviarSMS",  "MUESTRA_CENTRO_ACTUAL",
+    "FILTRO_MES_FACTURAR",     "FormularioEnviarSMS",
 };
 
 // Registered names whose bodies REGISTER_LIBRARY plugs in itself.
-const char* const kPluggedAtRegistration[] = {"GeneraDatosMandato", "BuscarCodigoBIC"};
+const char* const kPluggedAtRegistration[] = {"GeneraDatosMandato", "BuscarCodigoBIC",
+                                              "MUESTRA_CENTRO_ACTUAL"};
 
 QStringList Names(bool direct) {
   QStringList names;

@@ -5,6 +5,7 @@
 #include "platform/zul/TProcedureZUL.h"
 #include "platform/zul/TSQLDataSet.h"
 #include "rules/ActionBodies.h"
+#include "rules/CurrentCentre.h"
 #include "rules/EventRules.h"
 #include "rules/ProcessWindows.h"
 #include "rules/RegisterLibrary.h"
@@ -21,6 +22,7 @@ void ForgetGlobals() {
   RuleSeams::Reset();
   Parametres().Clear();
   RulesApp::Set(nullptr);
+  CurrentCentre::SetChangeNotification({});
 }
 
 }  // namespace
