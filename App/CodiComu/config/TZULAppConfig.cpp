@@ -132,11 +132,11 @@ bool TZULAppConfig::Init(TZULMenuForm* menu, const QString& title, TRegisterLibr
 }
 
 void TZULAppConfig::Finish() {
+  m_menu = nullptr;  // the window is going; nothing below may call it
   if (!AppFileName.isEmpty()) SaveResources(AppFileName, &Parametres());
   SetConnected(false);
   if (m_app->ZULBPLLoaded()) m_app->UnLoadBPL();
   m_app->CloseApp();
-  m_menu = nullptr;
 }
 
 TZULDataBases& TZULAppConfig::DataBases() {

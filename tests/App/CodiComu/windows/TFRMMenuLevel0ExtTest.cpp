@@ -1,0 +1,233 @@
+// The main window on a program folder of its own: start-up, the connection events,
+// the menus of the application tree and the commands.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+
+#include "App/CodiComu/Progress.h"
+#include "App/CodiComu/config/StartUp.h"
+#include "App/CodiComu/config/TZULAppConfig.h"
+#include "App/CodiComu/database/TZULDataBases.h"
+#include "App/CodiComu/users/LoginPrompt.h"
+#include "App/CodiComu/users/TZULPasswordsDataBase.h"
+#include "App/CodiComu/windows/TFRMMenuLevel0Ext.h"
+#include "platform/core/IniFile.h"
+#include "platform/os/ExecutableFolder.h"
+#include "platform/os/TRegistryStore.h"
+#include "platform/zul/TDataBaseZUL.h"
+#include "platform/zul/TParametres.h"
+#include "platform/zul/TZULForm.h"
+#include "platform/zul/windows/TZULFormView.h"
+#include "rules/CurrentCentre.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const QString kTitle = QString::fromUtf8(StartUp::kTitle);
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    TRegistryStore::User().DeleteKey(TRegistryStore::AppKey(kTitle));
+    ExecutableFolder::Override(dir.Path());
+    QDir().mkpath(dir.File(QStringLiteral("MastersMDB")));
+    ASSERT_TRUE(QFile::copy(BinDir() + QStringLiteral("/MastersMDB/ZULLumaExtV4.MMDB"),
+                            dir.File(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB"))));
+    ASSERT_TRUE(QFile::copy(BinDir() + QStringLiteral("/ZULLumaresca2014EXT.ZUL"),
+                            dir.File(QStringLiteral("ZULLumaresca2014EXT.ZUL"))));
+    StartUp::ConfigureFullEdition(AppConfig(), dir.Path());
+    AppConfig().ExecutableFile = dir.File(QStringLiteral("lumapro"));
+    window = std::make_unique<TFRMMenuLevel0Ext>();
+    window->SetModalRunner([this](QDialog& dialog) {
+      shown << QString::fromLatin1(dialog.metaObject()->className());
+      return static_cast<int>(QDialog::Rejected);
+    });
+  }
+  void TearDown() override {
+    window.reset();
+    FreeAppConfig();
+    FreeProgress();
+    Parametres().Clear();
+    ExecutableFolder::Override(QString());
+  }
+  // A company database from the master, added to the list and opened.
+  void OpenCompany(const QString& name, bool withCentre = false) {
+    QDir().mkpath(dir.File(QStringLiteral("DATADIR")));
+    const QString file = dir.File(QStringLiteral("DATADIR/") + name + QStringLiteral(".MDB"));
+    ASSERT_TRUE(QFile::copy(dir.File(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB")), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    if (withCentre) {
+      TDataBaseZUL db;
+      db.Open(file);
+      db.ExecuteSQL(
+          QStringLiteral("INSERT INTO T20Centros (CodigoCentroT20, NombreCentroT20) VALUES ('7', 'Sur')"));
+    }
+    const int index = AppConfig().DataBases().AddDataBase({name, -1, file, QString()});
+    AppConfig().ConnectDataBase(index);
+    ASSERT_TRUE(AppConfig().IsConnected());
+  }
+  void Trigger(const char* action) {
+    QAction* a = window->Action(QString::fromLatin1(action));
+    ASSERT_NE(a, nullptr) << action;
+    a->trigger();
+  }
+
+  TempDir dir;
+  ScriptedDialogs::Scope dialogs;
+  std::unique_ptr<TFRMMenuLevel0Ext> window;
+  QStringList shown;
+};
+
+TEST_F(MainWindowTest, StartsOnAnEmptyProgramFolderAndOffersTheDatabasesAtFirstActivation) {
+  ASSERT_TRUE(window->Start());
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(dialogs->notices.isEmpty()) << dialogs->notices.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(window->windowTitle(), kTitle);
+  EXPECT_EQ(window->CentreLabel()->text(), QStringLiteral("SIN CENTRO PREDETERMINADO"));
+  EXPECT_TRUE(window->IsMDI());
+  // The menus of the tree are there but need a database.
+  QAction* students = window->Action(QStringLiteral("MenuItem_idnode_11780"));
+  ASSERT_NE(students, nullptr);
+  EXPECT_EQ(students->text(), QStringLiteral("Alumnos"));
+  EXPECT_EQ(students->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+  EXPECT_FALSE(students->isEnabled());
+  EXPECT_TRUE(window->Action(QStringLiteral("ActSelEmpresa"))->isEnabled());
+  EXPECT_FALSE(window->Action(QStringLiteral("ActConfUsuariosBaseDatos"))->isEnabled());
+
+  window->show();
+  window->activateWindow();
+  for (int i = 0; i < 20 && !window->FirstActivationDone(); ++i) QApplication::processEvents();
+  EXPECT_TRUE(window->FirstActivationDone());
+  EXPECT_EQ(shown, QStringList({QStringLiteral("TFRMSelEmpresa")}));
+  // Only the first activation offers the list.
+  window->EnsureFirstActivation();
+  EXPECT_EQ(shown.size(), 1);
+  EXPECT_TRUE(QFile::exists(dir.File(QStringLiteral("ZULLumaresca2014EXT.INI"))));
+}
+
+TEST_F(MainWindowTest, AnOpenDatabaseNamesTheCaptionAndItsMenusOpenForms) {
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Academia Norte"));
+  EXPECT_EQ(window->windowTitle(), kTitle + QStringLiteral(" \"Academia Norte\""));
+  EXPECT_TRUE(window->Action(QStringLiteral("ActConfUsuariosBaseDatos"))->isEnabled());
+  EXPECT_TRUE(Parametres().ParamExists(QStringLiteral("PRMGENColorTextoTitulo")));
+
+  Trigger("MenuItem_idnode_11780");
+  std::vector<TZULFormView*> views = window->ChildForms();
+  ASSERT_EQ(views.size(), 1u);
+  ASSERT_NE(views.front()->Form(), nullptr);
+  EXPECT_EQ(views.front()->Form()->Node(), 11780);
+  EXPECT_EQ(window->MdiArea()->subWindowList().size(), 1);
+  // The same node again only brings its window to the front; a speed button opens another.
+  Trigger("MenuItem_idnode_11780");
+  Trigger("ActLCursos");
+  EXPECT_EQ(window->ChildForms().size(), 2u);
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join(QLatin1Char('\n')).toStdString();
+
+  // Disconnecting closes every form and gives the caption back.
+  AppConfig().SetConnected(false);
+  EXPECT_TRUE(window->ChildForms().empty());
+  EXPECT_EQ(window->windowTitle(), kTitle);
+  EXPECT_FALSE(window->Action(QStringLiteral("MenuItem_idnode_11780"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, AReadOnlyUserSeesItInTheCaption) {
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Norte"));
+  TZULPasswordsDataBase& users = AppConfig().DataBasePasswords();
+  users.SetNeedUserName(true);
+  ASSERT_TRUE(
+      users.AddUser({QStringLiteral("lector"), QStringLiteral("clave"), QStringLiteral("Lector"), 0}));
+  AppConfig().SetConnected(false);
+  const TLoginPrompt previous = SetLoginPrompt(
+      [](TCustomZULPasswords& p) { return p.Login(QStringLiteral("lector"), QStringLiteral("clave")); });
+  AppConfig().ConnectDataBase(0);
+  SetLoginPrompt(previous);
+  ASSERT_TRUE(AppConfig().IsConnected());
+  EXPECT_EQ(window->windowTitle(), kTitle + QStringLiteral(" \"Norte\" SOLO LECTURA"));
+  EXPECT_FALSE(window->Action(QStringLiteral("ActConfUsuariosBaseDatos"))->isEnabled());
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, SingleWindowStyleDocksOneFormAtATime) {
+  ASSERT_TRUE(window->Start());
+  window->SetMDI(false);
+  EXPECT_EQ(window->MdiArea(), nullptr);
+  EXPECT_FALSE(AppConfig().IniFile().ReadBool(QStringLiteral("INIT"), QStringLiteral("MDI"), true));
+  OpenCompany(QStringLiteral("Sur"));
+  Trigger("ActLAlumnos");
+  Trigger("ActLGrupos");
+  const std::vector<TZULFormView*> views = window->ChildForms();
+  ASSERT_EQ(views.size(), 1u);
+  EXPECT_EQ(views.front()->Form()->Node(), 11779);
+  EXPECT_EQ(views.front()->parentWidget(), window->Client());
+}
+
+TEST_F(MainWindowTest, CommandsThatAreNotBuiltYetAndReportsSayWhy) {
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Centro"));
+  const struct {
+    const char* action;
+    const char* message;
+  } cases[] = {
+      {"ActLOpcionesAplicacion", "«Opciones» todavía no está disponible"},
+      {"ActRealizarCopiaseguridad", "todavía no está disponible"},
+      {"ActLBorradoMasivo", "Necesita seleccionar un CENTRO"},
+      {"MenuItem_idnode_20001", "«Listado de alumnos» todavía no está disponible"},
+  };
+  for (const auto& c : cases) {
+    dialogs->errors.clear();
+    Trigger(c.action);
+    ASSERT_EQ(dialogs->errors.size(), 1) << c.action;
+    EXPECT_TRUE(dialogs->errors.front().contains(QString::fromUtf8(c.message)))
+        << c.action << ": " << dialogs->errors.front().toStdString();
+  }
+  // The settings windows go through the modal runner.
+  Trigger("ActConfMoneda");
+  Trigger("ActVersionProducto");
+  EXPECT_EQ(shown, QStringList({QStringLiteral("TCCFRMConfMoneda"), QStringLiteral("TCCFRMAboutApp")}));
+}
+
+TEST_F(MainWindowTest, TheBankDataOfANewDatabaseIsCheckedUntilAccepted) {
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Sur"), true);
+  EXPECT_EQ(shown, QStringList({QStringLiteral("TFRMResultadoProcceso")}));
+  // Declined: asked again at the next connection; accepted: never again.
+  AppConfig().SetConnected(false);
+  window->SetModalRunner([this](QDialog& dialog) {
+    shown << QString::fromLatin1(dialog.metaObject()->className());
+    return static_cast<int>(QDialog::Accepted);
+  });
+  AppConfig().ConnectDataBase(0);
+  EXPECT_EQ(shown.size(), 2);
+  AppConfig().SetConnected(false);
+  AppConfig().ConnectDataBase(0);
+  EXPECT_EQ(shown.size(), 2);
+  // The centre picked in the centres list becomes current and shows in the label.
+  EXPECT_EQ(window->CentreLabel()->text(), QStringLiteral("SIN CENTRO PREDETERMINADO"));
+  Trigger("ActLSelectCentro");
+  EXPECT_EQ(shown.last(), QStringLiteral("QDialog"));
+  EXPECT_EQ(CurrentCentre::CentroActual(), 1);
+  EXPECT_EQ(window->CentreLabel()->text(), QStringLiteral("(7) - Sur"));
+}
+
+TEST_F(MainWindowTest, ClosingAsksAndOnlyYesCloses) {
+  ASSERT_TRUE(window->Start());
+  window->show();
+  dialogs->Answer(dbNo);
+  EXPECT_FALSE(window->close());
+  ASSERT_EQ(dialogs->questions.size(), 1u);
+  EXPECT_EQ(dialogs->questions.front().text, QString::fromUtf8("¿Cerrar la Aplicación %1 ?").arg(kTitle));
+  dialogs->Answer(dbYes);
+  EXPECT_TRUE(window->close());
+  // Finish saved the framework parameters into the resource file.
+  EXPECT_TRUE(QFile::exists(dir.File(QStringLiteral("ZULLumaresca2014EXT.ZUR"))));
+}
+
+}  // namespace
