@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
       window.Shutdown();
       status = 1;
     } else {
-      window.showMaximized();
+      window.ShowAsLastTime();
       QApplication::setQuitOnLastWindowClosed(true);
       if (unattended) {
         // The first activation may never come without a window manager: run it at

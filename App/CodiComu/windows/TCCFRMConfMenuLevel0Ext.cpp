@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "App/CodiComu/windows/AppPaint.h"
+#include "App/CodiComu/windows/DialogButtons.h"
 #include "App/CodiComu/windows/TAppImages.h"
 #include "platform/core/IniFile.h"
 #include "platform/translate/TZULTranslate.h"
@@ -98,7 +99,8 @@ TCCFRMConfMenuLevel0Ext::TCCFRMConfMenuLevel0Ext(TParametres& prm, TIniFile& ini
   m_defaults = Named(new QPushButton(QStringLiteral("Valores por Defecto"), this), "btnDefecto");
   m_preview = Named(new QLabel(this), "imgPreview");
   m_preview->setFixedSize(400, 300);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  // accept() stores the settings; the row's "Aceptar" always closes with OK.
+  QDialogButtonBox* buttons = AcceptCancelButtons(this, [] { return true; });
 
   auto* left = new QVBoxLayout;
   left->addWidget(titleGroup);
@@ -128,8 +130,6 @@ TCCFRMConfMenuLevel0Ext::TCCFRMConfMenuLevel0Ext(TParametres& prm, TIniFile& ini
   connect(m_findFile, &QPushButton::clicked, this, &TCCFRMConfMenuLevel0Ext::ChooseFile);
   connect(m_clearFile, &QPushButton::clicked, m_fileName, &QLineEdit::clear);
   connect(m_defaults, &QPushButton::clicked, this, &TCCFRMConfMenuLevel0Ext::SetDefaults);
-  connect(buttons, &QDialogButtonBox::accepted, this, &TCCFRMConfMenuLevel0Ext::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &TCCFRMConfMenuLevel0Ext::reject);
 
   BPLTranslate().Execute(this, QStringLiteral("CC_TCCFRMConfMenuLevel0Ext"));
   Changed();

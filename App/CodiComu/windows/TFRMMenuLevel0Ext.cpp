@@ -30,14 +30,17 @@
 #include "platform/core/Dialogs.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/IniFile.h"
+#include "platform/core/Variants.h"
 #include "platform/zul/TDataBaseZUL.h"
 #include "platform/zul/TParametres.h"
+#include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/TZULApp.h"
 #include "platform/zul/TZULForm.h"
 #include "platform/zul/windows/GuardedAction.h"
 #include "platform/zul/windows/TZULFormView.h"
 #include "rules/CurrentCentre.h"
 #include "rules/RegisterLibrary.h"
+#include "rules/RuleSeams.h"
 #include "rules/SepaDataCheck.h"
 
 namespace {
@@ -45,6 +48,7 @@ namespace {
 const QString kInit = QStringLiteral("INIT");
 const QString kMdi = QStringLiteral("MDI");
 const QString kRememberMdi = QStringLiteral("RememberMDIOption");
+const QString kGeometry = QStringLiteral("MainWindowGeometry");
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
@@ -72,7 +76,10 @@ TFRMMenuLevel0Ext::TFRMMenuLevel0Ext(QWidget* parent)
 TFRMMenuLevel0Ext::~TFRMMenuLevel0Ext() {
   Shutdown();
   CurrentCentre::SetChangeNotification({});
-  if (m_started) SetFormModalShower(std::move(m_previousShower));
+  if (m_started) {
+    SetFormModalShower(std::move(m_previousShower));
+    RuleSeams::SetRecordPicker({});
+  }
   if (TLocalization* localization = AppConfig().Localization()) localization->SetMainWindow(nullptr);
 }
 
@@ -87,6 +94,19 @@ bool TFRMMenuLevel0Ext::Start() {
   CurrentCentre::SetChangeNotification([this] { RefreshCentreLabel(); });
   m_previousShower =
       SetFormModalShower([this](TZULForm& form, const TPickRequest&) { return ShowPicker(form); });
+  // The rules pick records (report-card formats...) through the same modal form.
+  RuleSeams::SetRecordPicker([](int node, int mode, const QVariant& preset) -> std::unique_ptr<TZULForm> {
+    std::unique_ptr<TZULForm> form(AppConfig().App().ObreComponent(node, nullptr));
+    if (!form) return nullptr;
+    TSQLDataSet* dataSet = form->DataSet();
+    const QString key = dataSet ? dataSet->KeyField() : QString();
+    const bool locate = !Var::IsNullOrEmpty(preset) && !key.isEmpty();
+    if (PickRecord(*form, mode, locate, preset, key) != mrOk) {
+      form->Close();
+      return nullptr;
+    }
+    return form;
+  });
   m_started = true;
 
   std::exception_ptr pending;
@@ -123,8 +143,28 @@ bool TFRMMenuLevel0Ext::Start() {
   UpdateActions();
   UpdateCaption();
   RefreshCentreLabel();
+  GuardedAction([this] { RestoreWindowGeometry(); });
   ShowPending(pending);
   return true;
+}
+
+// The main window's place and size, kept in the INI file between sessions.
+void TFRMMenuLevel0Ext::RestoreWindowGeometry() {
+  const QString saved = AppConfig().IniFile().ReadString(kInit, kGeometry, QString());
+  m_geometryRestored = !saved.isEmpty() && restoreGeometry(QByteArray::fromBase64(saved.toLatin1()));
+}
+
+void TFRMMenuLevel0Ext::StoreWindowGeometry() {
+  AppConfig().IniFile().WriteString(kInit, kGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+  AppConfig().DataBases().SaveIniFile();
+}
+
+void TFRMMenuLevel0Ext::ShowAsLastTime() {
+  if (m_geometryRestored) {
+    show();
+  } else {
+    showMaximized();
+  }
 }
 
 bool TFRMMenuLevel0Ext::LoadWindowSettings() {
@@ -143,6 +183,7 @@ bool TFRMMenuLevel0Ext::LoadWindowSettings() {
 }
 
 bool TFRMMenuLevel0Ext::event(QEvent* event) {
+  if (event->type() == QEvent::Show) m_shownOnce = true;
   if (event->type() == QEvent::WindowActivate && !m_activated) {
     m_activated = true;
     QTimer::singleShot(0, this, [this] { EnsureFirstActivation(); });
@@ -179,6 +220,7 @@ void TFRMMenuLevel0Ext::Shutdown() {
   m_shutDown = true;
   GuardedAction([this] { CloseChildForms(nullptr); });
   if (!m_started) return;
+  if (m_shownOnce) GuardedAction([this] { StoreWindowGeometry(); });
   GuardedAction([] { MainWindowSettings::StoreWithDefaults(Parametres(), AppImages()); });
   GuardedAction([] { AppConfig().Finish(); });
 }

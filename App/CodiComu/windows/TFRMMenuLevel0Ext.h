@@ -45,6 +45,9 @@ public:
   // window's first activation).
   void EnsureFirstActivation();
   bool FirstActivationDone() const { return m_firstActivationDone; }
+  // Shows the window where and as large as it was when the program last ended
+  // (maximised the first time).
+  void ShowAsLastTime();
   // Closing without the question: child forms closed, settings stored, Finish.
   void Shutdown();
 
@@ -113,6 +116,8 @@ private:
   void CloseView(TZULFormView* view);
   int ShowPicker(TZULForm& form);
   void FirstActivation();
+  void RestoreWindowGeometry();
+  void StoreWindowGeometry();
 
   TModalRunner m_runner;
   QString m_title;
@@ -121,6 +126,8 @@ private:
   bool m_activated = false;
   bool m_firstActivationDone = false;
   bool m_shutDown = false;
+  bool m_shownOnce = false;  // a window never shown has no place to remember
+  bool m_geometryRestored = false;
   std::unique_ptr<TZULAppPaintBackGroundForm> m_background;
   QPointer<QWidget> m_client;
   QLabel* m_centreLabel = nullptr;

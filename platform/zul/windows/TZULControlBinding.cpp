@@ -145,6 +145,7 @@ void TZULControlBinding::Connect() {
       break;
     case Editor::Button:
       connect(static_cast<QAbstractButton*>(w), &QAbstractButton::clicked, this, [this] {
+        if (m_beforeClick && !m_beforeClick()) return;
         if (m_control) m_control->Click();
       });
       break;

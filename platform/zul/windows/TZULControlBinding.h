@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVariant>
+#include <functional>
 
 #include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/TZULForm.h"
@@ -47,6 +48,10 @@ public:
   QVariant WidgetContent() const;
   void SetWidgetContent(const QVariant& content);
 
+  // Runs before a button's procedure (the form writes what was typed into the
+  // fields, so the procedure reads it); false keeps the procedure from running.
+  void SetBeforeClick(std::function<bool()> beforeClick) { m_beforeClick = std::move(beforeClick); }
+
 signals:
   // The person changed the widget; `immediate`: a choice (check, combo, date),
   // written at once, rather than text written when the editing ends.
@@ -72,6 +77,7 @@ private:
   QPointer<QLabel> m_label;
   QPointer<TSQLDataSet> m_dataSet;
   Editor m_editor = Editor::None;
+  std::function<bool()> m_beforeClick;
   bool m_loading = false;
   bool m_dirty = false;
   QStringList m_shownItems;

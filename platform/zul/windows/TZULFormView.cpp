@@ -86,6 +86,7 @@ void TZULFormView::AddControls(QObject* parent, QWidget* container, QFormLayout*
     auto* binding = new TZULControlBinding(control, widget, label, dataSet, this);
     m_bindings.push_back(binding);
     connect(binding, &TZULControlBinding::edited, this, &TZULFormView::OnEdited);
+    binding->SetBeforeClick([this] { return CommitEdits(); });
     connect(binding, &TZULControlBinding::editingFinished, this, [this](TZULControlBinding* b) {
       if (b->DataSet() && b->DataSet()->Modifying()) GuardedAction([b] { b->Store(); });
     });
