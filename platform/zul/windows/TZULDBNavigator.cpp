@@ -21,7 +21,7 @@ constexpr ButtonText kButtons[TZULDBNavigator::ButtonCount] = {
     {"nbFirst", "|<", "Primer registro"},         {"nbPrior", "<", "Registro anterior"},
     {"nbNext", ">", "Registro siguiente"},        {"nbLast", ">|", "Último registro"},
     {"nbInsert", "Nuevo", "Nuevo registro"},      {"nbEdit", "Modificar", "Modificar el registro"},
-    {"nbPost", "Guardar", "Guardar los cambios"}, {"nbCancel", "Cancelar", "Cancelar los cambios"},
+    {"nbPost", "Guardar", "Guardar los cambios (F12)"}, {"nbCancel", "Cancelar", "Cancelar los cambios (F8)"},
     {"nbDelete", "Borrar", "Borrar el registro"}, {"nbRefresh", "Actualizar", "Volver a leer los datos"},
 };
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -61,6 +62,41 @@ TZULFormView::TZULFormView(TZULForm* form, QWidget* parent) : QWidget(parent), m
 
   if (dataSet) Watch(dataSet);
   SetTabOrder();
+
+  // F12 saves and F8 undoes the record's changes, the detail's first.
+  auto* save = new QShortcut(QKeySequence(Qt::Key_F12), this);
+  save->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(save, &QShortcut::activated, this, [this] { SaveAll(); });
+  auto* undo = new QShortcut(QKeySequence(Qt::Key_F8), this);
+  undo->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(undo, &QShortcut::activated, this, [this] { UndoAll(); });
+}
+
+std::vector<TZULDBNavigator*> TZULFormView::NavigatorsDetailsFirst() const {
+  std::vector<TZULDBNavigator*> navigators;
+  for (TZULDBNavigator* navigator : findChildren<TZULDBNavigator*>()) {
+    if (navigator != m_navigator) navigators.push_back(navigator);
+  }
+  if (m_navigator) navigators.push_back(m_navigator);
+  return navigators;
+}
+
+bool TZULFormView::SaveAll() {
+  for (TZULDBNavigator* navigator : NavigatorsDetailsFirst()) {
+    TSQLDataSet* dataSet = navigator->DataSet();
+    if (dataSet && dataSet->Modifying() && !navigator->Run(TZULDBNavigator::Post)) return false;
+  }
+  return true;
+}
+
+void TZULFormView::UndoAll() {
+  for (TZULDBNavigator* navigator : NavigatorsDetailsFirst()) {
+    TSQLDataSet* dataSet = navigator->DataSet();
+    bool dirty = false;
+    for (TZULControlBinding* binding : m_bindings)
+      dirty = dirty || (binding->DataSet() == dataSet && binding->Dirty());
+    if (dataSet && (dataSet->Modifying() || dirty)) CancelEdits(dataSet);
+  }
 }
 
 TZULFormView::~TZULFormView() {

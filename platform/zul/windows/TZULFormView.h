@@ -38,6 +38,10 @@ public:
   bool CommitEdits(TSQLDataSet* dataSet = nullptr);
   // Cancels the changes of the dataset's record, as Escape does.
   void CancelEdits(TSQLDataSet* dataSet);
+  // F12: saves every record being changed, the details' first; false when one
+  // could not be saved (its error was shown). F8: undoes them all.
+  bool SaveAll();
+  void UndoAll();
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +57,7 @@ private:
   void ApplyStates(TSQLDataSet* dataSet);
   void SetTabOrder();
   TZULControlBinding* BindingOf(QObject* widget) const;
+  std::vector<TZULDBNavigator*> NavigatorsDetailsFirst() const;
 
   QPointer<TZULForm> m_form;
   TZULDBNavigator* m_navigator = nullptr;

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QToolButton>
 
 #include "platform/core/DayDate.h"
@@ -258,6 +259,19 @@ TEST_F(FormViewTest, KeysAndNavigator) {
   Key(Nombre(), Qt::Key_Escape);
   EXPECT_EQ(ds()->State(), TDataSetState::dsBrowse);
   EXPECT_EQ(Nombre()->text(), QStringLiteral("Ana"));
+
+  // F12 saves what was typed; F8 undoes it.
+  Retype(Nombre(), QStringLiteral("Eva"));
+  QTest::keyClick(Nombre(), Qt::Key_F12);
+  EXPECT_EQ(ds()->State(), TDataSetState::dsBrowse);
+  EXPECT_EQ(Stored(QStringLiteral("SELECT NombreT01 FROM T01Alumnos WHERE CodigoT01 = 1")),
+            QStringLiteral("Eva"));
+  Retype(Nombre(), QStringLiteral("Rita"));
+  QTest::keyClick(Nombre(), Qt::Key_F8);
+  EXPECT_EQ(ds()->State(), TDataSetState::dsBrowse);
+  EXPECT_EQ(Nombre()->text(), QStringLiteral("Eva"));
+  EXPECT_EQ(Stored(QStringLiteral("SELECT NombreT01 FROM T01Alumnos WHERE CodigoT01 = 1")),
+            QStringLiteral("Eva"));
 
   // The navigator's buttons follow the state.
   TZULDBNavigator* nav = view->Navigator();
