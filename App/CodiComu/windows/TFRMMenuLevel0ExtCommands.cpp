@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QUrlQuery>
+#include <algorithm>
 
 #include "App/CodiComu/CCTranslate.h"
 #include "App/CodiComu/RecordPicker.h"
@@ -350,8 +351,34 @@ void TFRMMenuLevel0Ext::FillWindowMenu() {
   }
 }
 
+namespace {
+
+// The minimized children in rows from the bottom left, a row going up when the
+// width is used; gives the height that the rows take.
+int PlaceIcons(QMdiArea& area) {
+  const int width = area.viewport()->width();
+  int bottom = area.viewport()->height();
+  int x = 0;
+  int rowHeight = 0;
+  for (QMdiSubWindow* sub : area.subWindowList()) {
+    if (!sub->isVisible() || !sub->isMinimized()) continue;
+    if (x > 0 && x + sub->width() > width) {
+      bottom -= rowHeight;
+      x = 0;
+      rowHeight = 0;
+    }
+    sub->move(x, bottom - sub->height());
+    x += sub->width();
+    rowHeight = std::max(rowHeight, sub->height());
+  }
+  return area.viewport()->height() - bottom + rowHeight;
+}
+
+}  // namespace
+
 // Horizontal: the children one above the other across the whole width; vertical:
-// side by side over the whole height.
+// side by side over the whole height. The icons of the minimized ones are lined up
+// first and stay in sight below; the shares are cut so that together they fill the area.
 void TFRMMenuLevel0Ext::ArrangeChildren(Qt::Orientation orientation) {
   QMdiArea* area = MdiArea();
   if (!area) return;
@@ -360,28 +387,25 @@ void TFRMMenuLevel0Ext::ArrangeChildren(Qt::Orientation orientation) {
     if (sub->isVisible() && !sub->isMinimized()) shown << sub;
   }
   if (shown.isEmpty()) return;
-  const QRect r = area->viewport()->rect();
+  const int icons = PlaceIcons(*area);
+  const int width = area->viewport()->width();
+  const int height = std::max(0, area->viewport()->height() - icons);
   const int n = static_cast<int>(shown.size());
   for (int i = 0; i < n; ++i) {
-    shown.at(i)->showNormal();
+    QMdiSubWindow* sub = shown.at(i);
+    sub->showNormal();
     if (orientation == Qt::Horizontal) {
-      shown.at(i)->setGeometry(0, r.height() * i / n, r.width(), r.height() / n);
+      const int top = height * i / n;
+      sub->setGeometry(0, top, width, height * (i + 1) / n - top);
     } else {
-      shown.at(i)->setGeometry(r.width() * i / n, 0, r.width() / n, r.height());
+      const int left = width * i / n;
+      sub->setGeometry(left, 0, width * (i + 1) / n - left, height);
     }
   }
 }
 
 void TFRMMenuLevel0Ext::ArrangeIcons() {
-  QMdiArea* area = MdiArea();
-  if (!area) return;
-  int x = 0;
-  const int bottom = area->viewport()->height();
-  for (QMdiSubWindow* sub : area->subWindowList()) {
-    if (!sub->isMinimized()) continue;
-    sub->move(x, bottom - sub->height());
-    x += sub->width();
-  }
+  if (QMdiArea* area = MdiArea()) PlaceIcons(*area);
 }
 
 // Commands.

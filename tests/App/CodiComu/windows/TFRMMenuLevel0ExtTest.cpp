@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <algorithm>
 
 #include "App/CodiComu/Progress.h"
 #include "App/CodiComu/config/StartUp.h"
@@ -76,6 +79,22 @@ protected:
     QAction* a = window->Action(QString::fromLatin1(action));
     ASSERT_NE(a, nullptr) << action;
     a->trigger();
+  }
+  // A command of the window menu by its caption; the menu is filled as it opens.
+  QAction* WindowCommand(const char* caption) {
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("MenuVentana"));
+    if (!menu) return nullptr;
+    Q_EMIT menu->aboutToShow();
+    for (QAction* a : menu->actions()) {
+      if (a->text() == QString::fromUtf8(caption)) return a;
+    }
+    return nullptr;
+  }
+  void RunWindowCommand(const char* caption) {
+    QAction* a = WindowCommand(caption);
+    ASSERT_NE(a, nullptr) << caption;
+    a->trigger();
+    QApplication::processEvents();
   }
 
   TempDir dir;
@@ -228,6 +247,139 @@ TEST_F(MainWindowTest, ClosingAsksAndOnlyYesCloses) {
   EXPECT_TRUE(window->close());
   // Finish saved the framework parameters into the resource file.
   EXPECT_TRUE(QFile::exists(dir.File(QStringLiteral("ZULLumaresca2014EXT.ZUR"))));
+}
+
+// The sub-windows sorted along the arrangement's axis.
+QList<QMdiSubWindow*> SortedBy(QList<QMdiSubWindow*> subs, bool byY) {
+  std::sort(subs.begin(), subs.end(),
+            [byY](QMdiSubWindow* a, QMdiSubWindow* b) { return byY ? a->y() < b->y() : a->x() < b->x(); });
+  return subs;
+}
+
+TEST_F(MainWindowTest, TheWindowMenuTilesTheChildrenOverTheWholeAreaWithoutOverlap) {
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Norte"));
+  window->resize(1200, 901);  // an area that the thirds do not divide exactly
+  window->show();
+  Trigger("ActLAlumnos");
+  Trigger("ActLCursos");
+  Trigger("ActLGrupos");
+  QMdiArea* area = window->MdiArea();
+  ASSERT_EQ(area->subWindowList().size(), 3);
+  area->subWindowList().at(1)->showMaximized();  // arranging gives a maximized child back its frame
+  QApplication::processEvents();
+  const QRect r = area->viewport()->rect();
+
+  const struct {
+    const char* caption;
+    bool stacked;  // one above the other across the width, or side by side over the height
+  } cases[] = {{"Organiza &Horizontal", true}, {"Organiza &Vertical", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    RunWindowCommand(c.caption);
+    const QList<QMdiSubWindow*> subs = SortedBy(area->subWindowList(), c.stacked);
+    int next = 0;
+    for (QMdiSubWindow* sub : subs) {
+      EXPECT_FALSE(sub->isMaximized());
+      const QRect g = sub->geometry();
+      if (c.stacked) {
+        EXPECT_EQ(g.left(), 0);
+        EXPECT_EQ(g.width(), r.width());
+        EXPECT_EQ(g.top(), next);  // no gap and no overlap with the one above
+        EXPECT_GE(g.height(), r.height() / 3);
+        next = g.bottom() + 1;
+      } else {
+        EXPECT_EQ(g.top(), 0);
+        EXPECT_EQ(g.height(), r.height());
+        EXPECT_EQ(g.left(), next);
+        EXPECT_GE(g.width(), r.width() / 3);
+        next = g.right() + 1;
+      }
+    }
+    EXPECT_EQ(next, c.stacked ? r.height() : r.width());
+  }
+
+  // Cascade: each child down and to the right of the one before.
+  RunWindowCommand("&Cascada");
+  const QList<QMdiSubWindow*> cascade = SortedBy(area->subWindowList(), true);
+  for (qsizetype i = 1; i < cascade.size(); ++i) {
+    EXPECT_GT(cascade.at(i)->x(), cascade.at(i - 1)->x());
+    EXPECT_GT(cascade.at(i)->y(), cascade.at(i - 1)->y());
+  }
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, AligningIconsLinesUpTheMinimizedChildrenAtTheBottom) {
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Norte"));
+  window->resize(1200, 900);
+  window->show();
+  Trigger("ActLAlumnos");
+  Trigger("ActLCursos");
+  Trigger("ActLGrupos");
+  QMdiArea* area = window->MdiArea();
+  const QRect r = area->viewport()->rect();
+  RunWindowCommand("&Minimiza Todos");
+  int n = 0;
+  for (QMdiSubWindow* sub : area->subWindowList()) {
+    ASSERT_TRUE(sub->isMinimized());
+    sub->move(100 + 40 * n, 60 * n);  // dragged about
+    ++n;
+  }
+  RunWindowCommand("&Alinear iconos");
+  QList<QMdiSubWindow*> icons = SortedBy(area->subWindowList(), false);
+  int next = 0;
+  for (QMdiSubWindow* sub : icons) {
+    EXPECT_EQ(sub->geometry().bottom(), r.bottom());
+    EXPECT_EQ(sub->x(), next);
+    next = sub->geometry().right() + 1;
+  }
+
+  // Too narrow for a row of three: the third starts a row above.
+  const int iconWidth = icons.first()->width();
+  window->resize(window->width() - r.width() + 2 * iconWidth + iconWidth / 2, 900);
+  QApplication::processEvents();
+  const QRect narrow = area->viewport()->rect();
+  if (narrow.width() < 3 * iconWidth) {
+    for (QMdiSubWindow* sub : icons) sub->move(200, 50);
+    RunWindowCommand("&Alinear iconos");
+    EXPECT_EQ(icons.at(0)->geometry().bottomLeft(), QPoint(0, narrow.bottom()));
+    EXPECT_EQ(icons.at(1)->geometry().bottomLeft(), QPoint(iconWidth, narrow.bottom()));
+    EXPECT_EQ(icons.at(2)->geometry().bottomLeft(), QPoint(0, icons.at(0)->y() - 1));
+  } else {
+    ADD_FAILURE() << "the main window does not get narrow enough: " << narrow.width();
+  }
+  window->resize(1200, 900);
+  QApplication::processEvents();
+  RunWindowCommand("&Alinear iconos");
+
+  // Tiling leaves the row of icons in sight: the restored children go above it.
+  icons.first()->showNormal();
+  icons.last()->showNormal();
+  RunWindowCommand("Organiza &Horizontal");
+  QMdiSubWindow* icon = icons.at(1);
+  ASSERT_TRUE(icon->isMinimized());
+  EXPECT_EQ(icon->geometry().bottom(), r.bottom());
+  for (QMdiSubWindow* sub : {icons.first(), icons.last()}) {
+    EXPECT_EQ(sub->width(), r.width());
+    EXPECT_LT(sub->geometry().bottom(), icon->y());
+  }
+  EXPECT_EQ(std::max(icons.first()->geometry().bottom(), icons.last()->geometry().bottom()) + 1, icon->y());
+}
+
+TEST_F(MainWindowTest, TheWindowCommandsAreHarmlessWithoutChildren) {
+  ASSERT_TRUE(window->Start());
+  window->show();
+  for (const char* caption : {"Organiza &Horizontal", "Organiza &Vertical", "&Cascada", "&Minimiza Todos",
+                              "&Alinear iconos", "Cerrar Ventana"}) {
+    RunWindowCommand(caption);
+  }
+  EXPECT_TRUE(window->MdiArea()->subWindowList().isEmpty());
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join(QLatin1Char('\n')).toStdString();
+  // The single-window style has no window menu to offer.
+  window->SetMDI(false);
+  EXPECT_EQ(WindowCommand("Organiza &Horizontal"), nullptr);
+  EXPECT_FALSE(window->findChild<QMenu*>(QStringLiteral("MenuVentana"))->menuAction()->isVisible());
 }
 
 }  // namespace
