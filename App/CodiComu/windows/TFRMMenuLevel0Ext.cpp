@@ -6,10 +6,12 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -65,6 +67,9 @@ TFRMMenuLevel0Ext::TFRMMenuLevel0Ext(QWidget* parent)
       m_background(std::make_unique<TZULAppPaintBackGroundForm>(m_title, AppImages())) {
   setObjectName(QStringLiteral("FRMMenu"));
   setWindowTitle(m_title);
+  // The program's own icon, for the window and its children.
+  if (!AppImages().ApplicationImage().isNull())
+    setWindowIcon(QIcon(QPixmap::fromImage(AppImages().ApplicationImage())));
   resize(1024, 700);
   BuildTopBar();
   BuildMenus();
@@ -342,6 +347,7 @@ TZULFormView* TFRMMenuLevel0Ext::OpenNode(int node) {
     QMdiSubWindow* sub = area->addSubWindow(view);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(view->windowTitle());
+    sub->setWindowIcon(windowIcon());
     m_views.push_back(view);
     sub->show();
     int visible = 0;

@@ -4,8 +4,10 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
@@ -127,7 +129,14 @@ void TZULFormView::AddControls(QObject* parent, QWidget* container, QFormLayout*
       if (b->DataSet() && b->DataSet()->Modifying()) GuardedAction([b] { b->Store(); });
     });
     if (binding->DataAware()) Watch(dataSet);
-    if (auto* grid = qobject_cast<TZULDBGridView*>(widget)) AddDetailNavigator(*control, *grid, layout);
+    if (auto* grid = qobject_cast<TZULDBGridView*>(widget)) {
+      // A long record scrolls rather than squeezing its lists and memos to a sliver.
+      grid->setMinimumHeight(grid->horizontalHeader()->sizeHint().height() +
+                             6 * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
+      AddDetailNavigator(*control, *grid, layout);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+      memo->setMinimumHeight(4 * memo->fontMetrics().lineSpacing() + 2 * memo->frameWidth() + 8);
+    }
     if (control->Kind() == TZULControlKind::Panel) {
       AddControls(control, widget, static_cast<QFormLayout*>(widget->layout()));
     }
