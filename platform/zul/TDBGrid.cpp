@@ -1,15 +1,80 @@
 #include "platform/zul/TDBGrid.h"
 
+#include <QDate>
 #include <algorithm>
 
 #include "platform/core/DayDate.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TSQLDataSet.h"
+#include "platform/zul/TZULForm.h"
 
 namespace {
 constexpr int kFetchBatch = 256;
 
 bool SameBookmark(const QVariant& a, const QVariant& b) { return a == b || (a.toString() == b.toString()); }
+
+bool IsBinaryOrMemo(TFieldType type) { return type == TFieldType::ftMemo || type == TFieldType::ftBlob; }
+
+[[noreturn]] void NotA(const QString& text, const char* what) {
+  throw EConvertError(QStringLiteral("«%1» no es %2").arg(text, QString::fromUtf8(what)));
+}
+
+QDate ParseDate(const QString& text) {
+  QDate d = QDate::fromString(text, QStringLiteral("d/M/yyyy"));
+  if (!d.isValid()) {
+    // Two-digit years: 30 to 99 are of the 1900s, the rest of the 2000s.
+    d = QDate::fromString(text, QStringLiteral("d/M/yy"));
+    if (d.isValid() && d.year() < 1930) d = d.addYears(100);
+  }
+  return d;
+}
+
+// A typed cell text as a value of the field's type, in the Spanish formats the
+// grid shows; other values go to the field as they are.
+QVariant CellValue(const QVariant& value, TFieldType type) {
+  if (value.metaType().id() != QMetaType::QString) return value;
+  const QString t = value.toString().trimmed();
+  if (t.isEmpty()) return Var::Null();
+  switch (type) {
+    case TFieldType::ftSmallint:
+    case TFieldType::ftInteger:
+    case TFieldType::ftWord:
+    case TFieldType::ftLargeint: {
+      bool ok = false;
+      const qint64 n = t.toLongLong(&ok);
+      if (!ok) NotA(t, "un número entero válido");
+      return QVariant(n);
+    }
+    case TFieldType::ftCurrency:
+    case TFieldType::ftFloat: {
+      const std::optional<Currency> amount = Currency::TryParse(t);
+      if (!amount) NotA(t, type == TFieldType::ftCurrency ? "un importe válido" : "un número válido");
+      return type == TFieldType::ftCurrency ? Var::FromCurrency(*amount) : QVariant(amount->ToDouble());
+    }
+    case TFieldType::ftDate:
+    case TFieldType::ftDateTime: {
+      const int space = t.indexOf(QLatin1Char(' '));
+      const QDate date = ParseDate(space < 0 ? t : t.left(space));
+      QTime time(0, 0);
+      if (space >= 0) time = QTime::fromString(t.mid(space + 1).trimmed(), QStringLiteral("h:mm"));
+      if (!date.isValid() || !time.isValid() || (space >= 0 && type == TFieldType::ftDate)) {
+        NotA(t, "una fecha válida (dd/mm/aaaa)");
+      }
+      return Var::FromDate(DayDate::FromDateTime(QDateTime(date, time)));
+    }
+    case TFieldType::ftTime: {
+      for (const char* format : {"h:mm", "h:mm:ss"}) {
+        const QTime time = QTime::fromString(t, QString::fromLatin1(format));
+        if (time.isValid()) return Var::FromDate(DayDate::FromTime(time));
+      }
+      NotA(t, "una hora válida (hh:mm)");
+    }
+    default:
+      return t;
+  }
+}
+
 }  // namespace
 
 TDBGrid::TDBGrid(TSQLDataSet* dataSet, QObject* parent) : QAbstractTableModel(parent), m_dataSet(dataSet) {
@@ -22,6 +87,8 @@ TDBGrid::TDBGrid(TSQLDataSet* dataSet, QObject* parent) : QAbstractTableModel(pa
         // The set may have grown (a posted record) or the current record moved.
         if (m_dataSet->RecordCountFetched() != m_fetched) Reset();
         emit currentRowChanged(row);
+        // The record's values may be other now (posted, cancelled).
+        if (row >= 0 && row < m_fetched) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
       } else if (row >= 0) {
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
       }
@@ -48,6 +115,11 @@ int TDBGrid::FieldIndex(int column) const {
   if (column < 0 || column >= static_cast<int>(m_columns.size())) return -1;
   TField* field = m_dataSet->FindField(m_columns[column].fieldName);
   return field ? field->Index() : -1;
+}
+
+TField* TDBGrid::ColumnField(int column) const {
+  const int field = FieldIndex(column);
+  return field >= 0 ? &m_dataSet->Fields(field) : nullptr;
 }
 
 int TDBGrid::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_fetched; }
@@ -82,6 +154,7 @@ QVariant TDBGrid::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TDBGrid::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role == Qt::InitialSortOrderRole && orientation == Qt::Horizontal) return Qt::AscendingOrder;
   if (role != Qt::DisplayRole) return QVariant();
   if (orientation == Qt::Vertical) return section + 1;
   if (!m_columns.empty() && section < static_cast<int>(m_columns.size()) &&
@@ -143,4 +216,132 @@ int TDBGrid::CurrentRow() const { return m_dataSet && m_dataSet->Active() ? m_da
 
 void TDBGrid::SetCurrentRow(int row) {
   if (m_dataSet && m_dataSet->Active()) m_dataSet->SetRecNo(row + 1);
+}
+
+bool TDBGrid::Sortable(int column) const {
+  const int field = FieldIndex(column);
+  return field >= 0 && !IsBinaryOrMemo(m_dataSet->Fields(field).DataType());
+}
+
+void TDBGrid::SortBy(int column, Qt::SortOrder order) {
+  if (!Sortable(column)) throw EDatabaseError(QStringLiteral("No se puede ordenar por esta columna"));
+  // Without a key the bookmarks are positions, which the new order changes.
+  const bool positions = m_dataSet->KeyField().isEmpty();
+  const bool reread = !m_dataSet->Modifying();
+  auto settle = [&] {
+    if (positions && reread) ClearSelection();
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+    emit sortChanged();
+  };
+  try {
+    m_dataSet->Sort(m_dataSet->Fields(FieldIndex(column)).FieldName(), order == Qt::DescendingOrder,
+                    kFetchBatch);
+  } catch (...) {
+    settle();
+    throw;
+  }
+  settle();
+}
+
+void TDBGrid::ToggleSort(int column) {
+  const bool ascending = SortColumn() == column && SortOrder() == Qt::AscendingOrder;
+  SortBy(column, ascending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void TDBGrid::ClearSort() {
+  if (!m_dataSet) return;
+  const bool positions = m_dataSet->Active() && m_dataSet->KeyField().isEmpty();
+  m_dataSet->Sort(QString(), false, kFetchBatch);
+  if (positions) ClearSelection();
+  emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+  emit sortChanged();
+}
+
+int TDBGrid::SortColumn() const {
+  if (!m_dataSet || !m_dataSet->Active() || m_dataSet->SortField().isEmpty()) return -1;
+  for (int c = 0; c < columnCount(); ++c) {
+    const int field = FieldIndex(c);
+    if (field >= 0 &&
+        m_dataSet->Fields(field).FieldName().compare(m_dataSet->SortField(), Qt::CaseInsensitive) == 0) {
+      return c;
+    }
+  }
+  return -1;
+}
+
+Qt::SortOrder TDBGrid::SortOrder() const {
+  return m_dataSet && m_dataSet->SortDescending() ? Qt::DescendingOrder : Qt::AscendingOrder;
+}
+
+const TZULControl* TDBGrid::DetailControl() const {
+  if (m_control) return m_control;
+  const auto* form = qobject_cast<const TZULForm*>(parent());
+  if (!form || form->ListGrid() == this) return nullptr;
+  for (TZULControl* control : form->Controls()) {
+    if (control->Kind() == TZULControlKind::Grid && control->Grid() == this) {
+      m_control = control;
+      return control;
+    }
+  }
+  return nullptr;
+}
+
+bool TDBGrid::ReadOnly() const {
+  if (m_readOnly) return *m_readOnly;
+  const TZULControl* control = DetailControl();
+  return !control || control->ReadOnly();
+}
+
+bool TDBGrid::CellEditable(int column) const {
+  const int index = FieldIndex(column);
+  if (index < 0 || ReadOnly() || m_dataSet->Flag() == 1) return false;
+  const TField& field = m_dataSet->Fields(index);
+  const QString table = m_dataSet->UpdateTable();
+  // Only the fields of the table the dataset writes are stored by a post.
+  // Memos keep their line breaks in the record's own editor, not in a cell.
+  return !table.isEmpty() && !field.ReadOnly() && !IsBinaryOrMemo(field.DataType()) &&
+         field.Origin().compare(table, Qt::CaseInsensitive) == 0 && !m_dataSet->KeyField().isEmpty();
+}
+
+Qt::ItemFlags TDBGrid::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (!index.isValid() || !CellEditable(index.column())) return flags;
+  const TFieldType type = m_dataSet->Fields(FieldIndex(index.column())).DataType();
+  return flags | (type == TFieldType::ftBoolean ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable);
+}
+
+void TDBGrid::SetCell(int row, int column, const QVariant& value) {
+  if (!m_dataSet || !m_dataSet->Active())
+    throw EDatabaseError(QStringLiteral("El conjunto de datos está cerrado"));
+  if (!CellEditable(column)) throw EDatabaseError(QStringLiteral("Esta celda no se puede modificar"));
+  if (row < 0 || row >= m_fetched) throw EDatabaseError(QStringLiteral("La fila %1 no existe").arg(row + 1));
+  TField& field = m_dataSet->Fields(FieldIndex(column));
+  const QVariant typed = CellValue(value, field.DataType());  // bad text: nothing has moved
+  // A record being inserted is not a row of the grid: it is saved first.
+  if (m_dataSet->State() == TDataSetState::dsInsert) m_dataSet->Post();
+  if (m_dataSet->State() == TDataSetState::dsSetKey) m_dataSet->Cancel();
+  if (row != CurrentRow()) m_dataSet->SetRecNo(row + 1);  // posts the record left
+  if (CurrentRow() != row) throw EDatabaseError(QStringLiteral("La fila %1 no existe").arg(row + 1));
+  if (m_dataSet->State() != TDataSetState::dsEdit) m_dataSet->Edit();
+  field.SetValue(typed);
+}
+
+bool TDBGrid::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || (role != Qt::EditRole && role != Qt::CheckStateRole)) return false;
+  try {
+    const QVariant v = role == Qt::CheckStateRole ? QVariant(value.toInt() == Qt::Checked) : value;
+    SetCell(index.row(), index.column(), v);
+    return true;
+  } catch (...) {
+    // Nothing may leave the model into the view; the view shows it.
+    m_editError = std::current_exception();
+    emit editFailed();
+    return false;
+  }
+}
+
+std::exception_ptr TDBGrid::TakeEditError() {
+  std::exception_ptr error = m_editError;
+  m_editError = nullptr;
+  return error;
 }

@@ -1,14 +1,21 @@
 #pragma once
 // A grid over a dataset as an item model: rows fetched as the view asks for them,
 // the current record followed both ways, and a multiple selection kept as
-// bookmarks (record keys) so that processes can take the selected keys.
+// bookmarks (record keys) so that processes can take the selected keys. Sorting
+// by a column re-reads the rows through the dataset's query; the cells of an
+// editable grid are edited through the dataset's fields (Edit, the field setter,
+// Post when the person leaves the row), so the rules see them as from a control.
 
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
 #include <QVariantList>
+#include <exception>
+#include <optional>
 
 class TSQLDataSet;
+class TField;
+class TZULControl;
 
 class TDBGrid : public QAbstractTableModel {
   Q_OBJECT
@@ -24,6 +31,8 @@ public:
   TSQLDataSet* DataSet() const { return m_dataSet; }
   void SetColumns(const std::vector<Column>& columns);  // empty: every field
   const std::vector<Column>& Columns() const { return m_columns; }
+  // The field a column shows; nullptr when none (closed dataset, unknown name).
+  TField* ColumnField(int column) const;
 
   // Multiple selection, by bookmark.
   void SetMultiSelect(bool on) { m_multiSelect = on; }
@@ -39,23 +48,55 @@ public:
   int CurrentRow() const;
   void SetCurrentRow(int row);
 
+  // Sorting by a column's field: ToggleSort orders ascending, or descending when
+  // the column is already the ascending one. Raises EDatabaseError (a record being
+  // edited, a field that cannot be ordered). The selection stays (it is by key;
+  // without a key it is dropped, since positions change).
+  bool Sortable(int column) const;  // not memo or binary fields
+  void SortBy(int column, Qt::SortOrder order);
+  void ToggleSort(int column);
+  void ClearSort();        // back to the query's own order
+  int SortColumn() const;  // -1 when unsorted
+  Qt::SortOrder SortOrder() const;
+
+  // Editing in place. A grid is read-only unless told otherwise, except the grid of
+  // a form's detail grid control, which follows the control's read-only flag.
+  void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
+  bool ReadOnly() const;
+  bool CellEditable(int column) const;  // the grid and the field are writable
+  // Sets a cell as the person typed it: moves to the row (posting the record left),
+  // puts the record in edit and sets the field. A text is read in the Spanish format
+  // of the field's type ("dd/mm/aaaa", "1.234,56"); bad text raises EConvertError
+  // with nothing changed. Rule errors propagate with the value kept as typed.
+  void SetCell(int row, int column, const QVariant& value);
+  // The error of the last failed setData (editFailed tells of it), taken once.
+  std::exception_ptr TakeEditError();
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
   bool canFetchMore(const QModelIndex& parent) const override;
   void fetchMore(const QModelIndex& parent) override;
 
 signals:
   void currentRowChanged(int row);
+  void editFailed();  // setData raised: TakeEditError gives the error
+  void sortChanged();
 
 private:
   int FieldIndex(int column) const;
   void Reset();
+  const TZULControl* DetailControl() const;
 
   QPointer<TSQLDataSet> m_dataSet;
   std::vector<Column> m_columns;
   bool m_multiSelect = true;
   QVariantList m_selected;
   int m_fetched = 0;
+  std::optional<bool> m_readOnly;
+  mutable QPointer<TZULControl> m_control;  // found once
+  std::exception_ptr m_editError;
 };

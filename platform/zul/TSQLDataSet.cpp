@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/core/Exceptions.h"
@@ -10,6 +11,7 @@
 #include "platform/zul/TDataSetFetcher.h"
 #include "platform/zul/TPreparedStatement.h"
 #include "platform/zul/TProcedureZUL.h"
+#include "platform/zul/dialect/JetTokenizer.h"
 #include "platform/zul/dialect/JetTranslator.h"
 
 namespace {
@@ -99,6 +101,53 @@ QVariant DefaultValue(const QString& sql, TFieldType type) {
   }
 }
 
+// The query with its last statement's top-level ORDER BY (or none) replaced by the
+// field, quoted as a name. LIMIT/OFFSET after the order stay where they were; a
+// query with TOP is refused.
+QString OrderedSql(const QString& jetSql, const QString& field, bool descending) {
+  std::vector<JetToken> tokens;
+  JetTokenizer::Tokenize(jetSql, tokens);
+  int last = static_cast<int>(tokens.size()) - 1;
+  while (last >= 0 && tokens[last].kind == JetToken::Op && tokens[last].op == JetOp::Semicolon) --last;
+  if (last < 0) return jetSql;
+  int depth = 0;
+  int start = 0;
+  int order = -1;
+  int tail = -1;  // the first LIMIT/OFFSET after the order
+  for (int i = 0; i <= last; ++i) {
+    const JetToken& t = tokens[i];
+    if (t.kind == JetToken::Op) {
+      if (t.op == JetOp::LParen) ++depth;
+      if (t.op == JetOp::RParen) --depth;
+      if (t.op == JetOp::Semicolon && depth == 0) {
+        start = i + 1;
+        order = tail = -1;
+      }
+      continue;
+    }
+    if (depth != 0 || t.kind != JetToken::Word || i < start) continue;
+    if (t.kw == JetKw::Top) {
+      // Another order would pick other rows, not order the same ones.
+      throw EDatabaseError(QStringLiteral("Una consulta con TOP no se puede ordenar de otro modo"));
+    }
+    if (t.kw == JetKw::Order && i < last && tokens[i + 1].kw == JetKw::By) {
+      order = i;
+      tail = -1;
+    } else if ((t.kw == JetKw::Limit || t.kw == JetKw::Offset) && tail < 0) {
+      tail = i;
+    }
+  }
+  const int end = tail >= 0 ? tokens[tail].pos : tokens[last].pos + tokens[last].len;
+  const int from = order >= 0 ? tokens[order].pos : end;
+  const QString clause =
+      QStringLiteral("ORDER BY [%1]%2").arg(field, descending ? QStringLiteral(" DESC") : QString());
+  QString sql = jetSql;
+  sql.replace(from, end - from,
+              (order >= 0 ? QString() : QStringLiteral(" ")) + clause +
+                  (tail >= 0 ? QStringLiteral(" ") : QString()));
+  return sql;
+}
+
 }  // namespace
 
 QString DataSetEventProcedure(TDataSetEvent event) {
@@ -163,12 +212,7 @@ void TSQLDataSet::Open() {
   if (Active()) return;
   if (!m_database) throw EDatabaseError(QStringLiteral("El conjunto de datos no tiene base de datos"));
   Raise(TDataSetEvent::BeforeOpen);
-  const JetTranslation translation = JetTranslator::Translate(m_sql);
-  if (translation.statements.empty()) throw EDatabaseError(QStringLiteral("La consulta está vacía"));
-  for (size_t s = 0; s + 1 < translation.statements.size(); ++s) {
-    TPreparedStatement(*m_database, translation.statements[s]).Run();
-  }
-  auto prepared = std::make_unique<TPreparedStatement>(*m_database, translation.statements.back());
+  std::unique_ptr<TPreparedStatement> prepared = PrepareQuery();
   sqlite3_stmt* stmt = prepared->Handle();
   const int columns = stmt ? sqlite3_column_count(stmt) : 0;
   std::vector<std::unique_ptr<TField>> fields;
@@ -221,6 +265,87 @@ void TSQLDataSet::Open() {
   emit rowsChanged();
   Raise(TDataSetEvent::AfterOpen);
   NotifyRecord();
+}
+
+std::unique_ptr<TPreparedStatement> TSQLDataSet::PrepareQuery() {
+  auto prepare = [this](const QString& sql) {
+    const JetTranslation translation = JetTranslator::Translate(sql);
+    if (translation.statements.empty()) throw EDatabaseError(QStringLiteral("La consulta está vacía"));
+    for (size_t s = 0; s + 1 < translation.statements.size(); ++s) {
+      TPreparedStatement(*m_database, translation.statements[s]).Run();
+    }
+    return std::make_unique<TPreparedStatement>(*m_database, translation.statements.back());
+  };
+  if (!m_sortField.isEmpty()) {
+    try {
+      auto sorted = prepare(OrderedSql(m_sql, m_sortField, m_sortDescending));
+      sqlite3_stmt* stmt = sorted->Handle();
+      for (int c = 0; stmt && c < sqlite3_column_count(stmt); ++c) {
+        if (QString::fromUtf8(sqlite3_column_name(stmt, c)).compare(m_sortField, Qt::CaseInsensitive) == 0)
+          return sorted;
+      }
+    } catch (const Exception&) {
+    }
+    // This query has no such field (a column of its tables that it does not show
+    // counts as none): the query's own order, or its own error, stands.
+    m_sortField.clear();
+    m_sortDescending = false;
+  }
+  return prepare(m_sql);
+}
+
+void TSQLDataSet::Sort(const QString& fieldName, bool descending, int keepWithin) {
+  QString name = fieldName.trimmed();
+  if (!name.isEmpty() && Active()) {
+    TField* field = FindField(name);
+    if (!field) throw EDatabaseError(QStringLiteral("No se ha encontrado el campo «%1»").arg(name));
+    if (field->DataType() == TFieldType::ftMemo || field->DataType() == TFieldType::ftBlob) {
+      throw EDatabaseError(QStringLiteral("No se puede ordenar por el campo «%1»").arg(name));
+    }
+    name = field->FieldName();
+  }
+  if (name.contains(QLatin1Char(']')) || name.contains(QLatin1Char('['))) {
+    throw EDatabaseError(QStringLiteral("No se puede ordenar por el campo «%1»").arg(name));
+  }
+  if (!Active()) {
+    m_sortField = name;
+    m_sortDescending = !name.isEmpty() && descending;
+    return;
+  }
+  if (Modifying()) {
+    throw EDatabaseError(QStringLiteral("Guarde o cancele los cambios del registro antes de ordenar"));
+  }
+  const QString key = KeyField();
+  const QVariant bookmark = key.isEmpty() ? QVariant() : Bookmark();
+  m_sortField = name;
+  m_sortDescending = !name.isEmpty() && descending;
+  const int disable = m_disableCount;
+  m_disableCount = 1;  // one notification after the whole re-read
+  m_fetcher.reset();
+  m_state = TDataSetState::dsInactive;
+  try {
+    Open();
+  } catch (...) {
+    m_disableCount = disable;
+    throw;
+  }
+  // Only the first rows of the new order are looked at: the rest stay unread.
+  FetchTo(std::max(1, keepWithin) - 1);
+  if (!Var::IsNullOrEmpty(bookmark)) {
+    const int index = FieldByName(key).Index();
+    for (int r = 0; r < RecordCountFetched(); ++r) {
+      if (Var::SameValue(m_rows[r][index], bookmark)) {
+        m_current = r;
+        m_bof = m_eof = false;
+        break;
+      }
+    }
+  }
+  m_disableCount = disable;
+  NotifyRecord();
+  if (!name.isEmpty() && m_sortField.isEmpty()) {
+    throw EDatabaseError(QStringLiteral("No se puede ordenar por el campo «%1»").arg(name));
+  }
 }
 
 void TSQLDataSet::Close() {

@@ -61,6 +61,17 @@ public:
   bool Active() const { return m_state != TDataSetState::dsInactive; }
   void Refresh();  // re-runs the query, staying on the same record (by key, else number)
 
+  // The order a person chose for the rows: the query's own ORDER BY gives way to
+  // this field (named as a quoted identifier, never pasted as text); an empty name
+  // goes back to the query's order. Re-reads the rows lazily when open; refused
+  // while a record is being edited. The current record stays current when it is
+  // among the first `keepWithin` rows of the new order, else the first one is.
+  // The order outlives SetSQL (a detail re-read for another master) as long as the
+  // new query has the field; otherwise it is dropped.
+  void Sort(const QString& fieldName, bool descending, int keepWithin = 256);
+  const QString& SortField() const { return m_sortField; }
+  bool SortDescending() const { return m_sortDescending; }
+
   TDataSetState State() const { return m_state; }
   // Edit, insert or set-key.
   bool Modifying() const;
@@ -132,6 +143,7 @@ private:
   void LeaveModifying();
   void RequireWritable() const;
   std::vector<QVariant> NewRecord();
+  std::unique_ptr<class TPreparedStatement> PrepareQuery();
 
   TDataBaseZUL* m_database;
   QString m_sql;
@@ -156,4 +168,6 @@ private:
   bool m_eof = true;
   bool m_bof = true;
   int m_disableCount = 0;
+  QString m_sortField;
+  bool m_sortDescending = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
@@ -11,31 +13,94 @@
 
 namespace {
 
-// Amounts in the grid as in the record's controls: through the currency mask.
-class CurrencyDelegate : public QStyledItemDelegate {
+const char* const kInitialText = "lumaInitialText";
+
+bool IsEnter(const QKeyEvent* key) {
+  return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
+// Amounts in the grid as in the record's controls: through the currency mask. A
+// cell is edited as text in the format the record's controls use ("1234,5",
+// "dd/mm/aaaa"); the model reads it back for the field's type.
+class TZULDBGridView::CellDelegate : public QStyledItemDelegate {
 public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  explicit CellDelegate(TZULDBGridView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    return editor;
+  }
+
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    auto* line = static_cast<QLineEdit*>(editor);
+    const TField* field = m_view->m_grid ? m_view->m_grid->ColumnField(index.column()) : nullptr;
+    const QString text =
+        field ? TZULDisplayFormats::EditText(index.data(Qt::EditRole), field->DataType()) : QString();
+    line->setText(text);
+    line->setProperty(kInitialText, text);
+  }
+
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+    const auto* line = static_cast<QLineEdit*>(editor);
+    // A cell left as it was does not put the record in edit.
+    if (line->text() == line->property(kInitialText).toString()) return;
+    model->setData(index, line->text(), Qt::EditRole);
+  }
 
 protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
     option->text = TZULDBGridView::CellText(index);
   }
-};
 
-}  // namespace
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (!editor || event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(object, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (IsEnter(key)) {
+      const QModelIndex index = m_view->currentIndex();
+      m_view->m_editFailed = false;
+      emit commitData(editor);
+      const bool stored = !m_view->m_editFailed;
+      emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+      if (stored) m_view->Advance(index);
+      return true;
+    }
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+      emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+      m_view->CancelRecord();
+      return true;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
+private:
+  TZULDBGridView* m_view;
+};
 
 TZULDBGridView::TZULDBGridView(TDBGrid* grid, QWidget* parent) : QTableView(parent), m_grid(grid) {
   setSelectionBehavior(QAbstractItemView::SelectRows);
-  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The model's flags say which cells are editable (none in a read-only grid).
+  setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                  QAbstractItemView::AnyKeyPressed);
   setAlternatingRowColors(true);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionsClickable(true);
+  horizontalHeader()->setSortIndicatorShown(true);
+  horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   if (!grid) return;
   setSelectionMode(grid->MultiSelect() ? QAbstractItemView::ExtendedSelection
                                        : QAbstractItemView::SingleSelection);
   setModel(grid);
-  setItemDelegate(new CurrencyDelegate(this));
+  setItemDelegate(new CellDelegate(this));
+  connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &TZULDBGridView::OnHeaderClicked);
+  connect(grid, &TDBGrid::sortChanged, this, &TZULDBGridView::SyncSortIndicator);
+  connect(grid, &TDBGrid::editFailed, this, &TZULDBGridView::OnEditFailed);
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { OnCurrentChanged(current); });
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -45,6 +110,7 @@ TZULDBGridView::TZULDBGridView(TDBGrid* grid, QWidget* parent) : QTableView(pare
     ApplyColumnWidths();
     ReapplySelection(0, model()->rowCount() - 1);
     SyncCurrent();
+    SyncSortIndicator();
   });
   // Rows read later may be among the selected ones.
   connect(grid, &QAbstractItemModel::rowsInserted, this,
@@ -145,4 +211,60 @@ void TZULDBGridView::keyboardSearch(const QString& search) {
       return;
     }
   }
+}
+
+void TZULDBGridView::OnHeaderClicked(int section) {
+  // Memo and binary columns have no order: the click does nothing.
+  if (m_grid && m_grid->Sortable(section)) {
+    if (!m_beforeMove || m_beforeMove()) GuardedAction([&] { m_grid->ToggleSort(section); });
+  }
+  SyncSortIndicator();
+}
+
+void TZULDBGridView::SyncSortIndicator() {
+  if (!m_grid) return;
+  horizontalHeader()->setSortIndicator(m_grid->SortColumn(), m_grid->SortOrder());
+}
+
+void TZULDBGridView::OnEditFailed() {
+  m_editFailed = true;
+  // Shown once the editor is gone: a dialog over an open editor would make it
+  // commit again as it loses the focus.
+  const std::exception_ptr error = m_grid ? m_grid->TakeEditError() : nullptr;
+  if (!error) return;
+  QMetaObject::invokeMethod(
+      this, [error] { GuardedAction([error] { std::rethrow_exception(error); }); }, Qt::QueuedConnection);
+}
+
+void TZULDBGridView::Advance(const QModelIndex& index) {
+  if (!m_grid || !index.isValid()) return;
+  for (int column = index.column() + 1; column < model()->columnCount(); ++column) {
+    if (isColumnHidden(column) || !m_grid->CellEditable(column)) continue;
+    const QModelIndex next = model()->index(index.row(), column);
+    setCurrentIndex(next);
+    if (model()->flags(next) & Qt::ItemIsEditable) edit(next);
+    return;
+  }
+  TSQLDataSet* dataSet = m_grid->DataSet();
+  if (dataSet && dataSet->State() == TDataSetState::dsEdit) GuardedAction([dataSet] { dataSet->Post(); });
+}
+
+void TZULDBGridView::CancelRecord() {
+  TSQLDataSet* dataSet = m_grid ? m_grid->DataSet() : nullptr;
+  if (dataSet && dataSet->Modifying()) GuardedAction([dataSet] { dataSet->Cancel(); });
+}
+
+void TZULDBGridView::keyPressEvent(QKeyEvent* event) {
+  TSQLDataSet* dataSet = m_grid ? m_grid->DataSet() : nullptr;
+  if (dataSet && dataSet->Active() && state() != EditingState) {
+    if (IsEnter(event) && dataSet->State() == TDataSetState::dsEdit && currentIndex().isValid()) {
+      Advance(currentIndex());
+      return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && dataSet->Modifying()) {
+      CancelRecord();
+      return;
+    }
+  }
+  QTableView::keyPressEvent(event);
 }

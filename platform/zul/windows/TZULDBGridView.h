@@ -3,6 +3,9 @@
 // them in batches), the current row and the dataset's current record follow each
 // other, the rows the person selects are kept by the model as bookmarks, and typing
 // in the grid moves to the first row whose first column begins with the typed text.
+// A click on a column header orders the rows by it (again: descending). The cells
+// of an editable grid are edited in place: Enter goes to the next cell and, at the
+// row's end, saves the record; leaving the row saves it; Escape cancels it.
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -26,7 +29,18 @@ public:
   // The text a cell shows: amounts through the currency mask.
   static QString CellText(const QModelIndex& index);
 
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
 private:
+  class CellDelegate;
+
+  void OnHeaderClicked(int section);
+  void SyncSortIndicator();
+  void OnEditFailed();
+  // After Enter on a cell: the next editable cell of the row, or the record saved.
+  void Advance(const QModelIndex& index);
+  void CancelRecord();
   void OnCurrentChanged(const QModelIndex& current);
   void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
   void SyncCurrent();
@@ -37,6 +51,7 @@ private:
   QPointer<TDBGrid> m_grid;
   std::function<bool()> m_beforeMove;
   bool m_syncing = false;
+  bool m_editFailed = false;  // the last cell stored was refused
   QString m_search;
   QElapsedTimer m_searchTimer;
 };

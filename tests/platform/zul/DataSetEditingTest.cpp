@@ -6,6 +6,7 @@
 #include "platform/zul/TProcedureZUL.h"
 #include "platform/zul/TQuerySQL.h"
 #include "platform/zul/TSQLDataSet.h"
+#include "platform/zul/TZULForm.h"
 #include "tests/platform/zul/ZulFixture.h"
 
 namespace {
@@ -242,6 +243,247 @@ TEST_F(DataSetEditingTest, GridFollowsTheDataSetAndKeepsSelectionsAsKeys) {
   EXPECT_TRUE(grid.IsSelected(0));
   grid.SelectRow(0, false);
   EXPECT_EQ(grid.SelectedBookmarks(), (QVariantList{3}));
+}
+
+// The grid model over a bigger table: sorting through the query, editing cells.
+class GridModelTest : public DataSetEditingTest {
+protected:
+  void SetUp() override {
+    DataSetEditingTest::SetUp();
+    db.ExecuteNativeSQL(QStringLiteral("DELETE FROM T01Alumnos"));
+    // Codes 1..5000; the names go the other way round; centres 1..5.
+    db.ExecuteNativeSQL(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+                       "INSERT INTO T01Alumnos (CodigoT01, NombreT01, IDCentroT01) "
+                       "SELECT i, printf('Alumno %05d', 5001 - i), 1 + i % 5 FROM n"));
+  }
+  // A writable query over the students, in code order.
+  void OpenQuery(const QString& where = QStringLiteral("TRUE")) {
+    query = std::make_unique<TQuerySQL>(
+        &db,
+        QStringLiteral("SELECT IDAlumnoT01, NombreT01, CodigoT01, ActivoT01, SaldoT01, FechaNacT01, "
+                       "ComentariosT01 FROM T01Alumnos WHERE %1 ORDER BY CodigoT01")
+            .arg(where),
+        3, &procedures);
+    query->DataSet()->SetUpdateTable(QStringLiteral("T01Alumnos"), QStringLiteral("IDAlumnoT01"));
+    query->Open();
+    grid = std::make_unique<TDBGrid>(query->DataSet());
+    grid->fetchMore(QModelIndex());  // as a view showing the first rows
+  }
+  TSQLDataSet* ds() const { return query->DataSet(); }
+  QString Name(int row) const { return grid->data(grid->index(row, 1)).toString(); }
+  int Id() const { return ds()->FieldByName(QStringLiteral("IDAlumnoT01")).AsInteger(); }
+
+  std::unique_ptr<TQuerySQL> query;
+  std::unique_ptr<TDBGrid> grid;
+};
+
+TEST_F(GridModelTest, SortsByAColumnBothWaysReadingOnlyTheFirstRows) {
+  OpenQuery();
+  grid->SetCurrentRow(3);
+  grid->SelectRow(2);
+  grid->SelectRow(4);
+  const QVariantList selected = grid->SelectedBookmarks();
+
+  grid->ToggleSort(1);
+  EXPECT_EQ(grid->SortColumn(), 1);
+  EXPECT_EQ(grid->SortOrder(), Qt::AscendingOrder);
+  EXPECT_EQ(Name(0), QStringLiteral("Alumno 00001"));
+  for (int row = 1; row < grid->rowCount(); ++row) ASSERT_LT(Name(row - 1), Name(row)) << row;
+  EXPECT_LE(ds()->RecordCountFetched(), 300) << "the sorted set is read lazily";
+  EXPECT_TRUE(ds()->MoreRows());
+  EXPECT_EQ(grid->rowCount(), ds()->RecordCountFetched());
+  // The record was not among the rows read in the new order: the first is current.
+  EXPECT_EQ(grid->CurrentRow(), 0);
+  EXPECT_EQ(grid->SelectedBookmarks(), selected) << "the selection is by key";
+  EXPECT_FALSE(grid->IsSelected(2));
+
+  grid->ToggleSort(1);
+  EXPECT_EQ(grid->SortOrder(), Qt::DescendingOrder);
+  EXPECT_EQ(Name(0), QStringLiteral("Alumno 05000"));
+  EXPECT_TRUE(grid->IsSelected(2));
+  EXPECT_TRUE(grid->IsSelected(4));
+  EXPECT_LE(ds()->RecordCountFetched(), 300);
+
+  // Another column starts ascending; a record among the rows read stays current.
+  grid->SetCurrentRow(7);
+  const int id = Id();
+  grid->ToggleSort(2);
+  EXPECT_EQ(grid->SortColumn(), 2);
+  EXPECT_EQ(grid->SortOrder(), Qt::AscendingOrder);
+  EXPECT_EQ(grid->CurrentRow(), 7);
+  EXPECT_EQ(Id(), id);
+  // Memo columns have no order; names are never pasted into the query.
+  EXPECT_FALSE(grid->Sortable(6));
+  EXPECT_THROW(grid->SortBy(6, Qt::AscendingOrder), EDatabaseError);
+  EXPECT_THROW(ds()->Sort(QStringLiteral("CodigoT01]; DELETE FROM T01Alumnos; --"), false), EDatabaseError);
+  EXPECT_EQ(grid->SortColumn(), 2);
+  grid->ClearSort();
+  EXPECT_EQ(grid->SortColumn(), -1);
+  EXPECT_EQ(grid->data(grid->index(0, 2)).toInt(), 1);
+  EXPECT_EQ(Id(), id) << "still current, among the first rows";
+  EXPECT_EQ(Count(), 5000);
+}
+
+TEST_F(GridModelTest, SortIsRefusedWhileTheRecordIsEdited) {
+  OpenQuery();
+  grid->SetCurrentRow(2);
+  ds()->Edit();
+  ds()->FieldByName(QStringLiteral("NombreT01")).SetValue(QStringLiteral("A medio escribir"));
+  EXPECT_THROW(grid->ToggleSort(1), EDatabaseError);
+  EXPECT_EQ(ds()->State(), TDataSetState::dsEdit);
+  EXPECT_EQ(ds()->FieldByName(QStringLiteral("NombreT01")).AsString(), QStringLiteral("A medio escribir"));
+  EXPECT_EQ(grid->SortColumn(), -1);
+  ds()->Cancel();
+}
+
+TEST_F(GridModelTest, ADetailKeepsItsLinkAndItsOrderWhenItsQueryChanges) {
+  // A detail's query has the master's value in it; re-reading for another master
+  // keeps the person's order while the field exists.
+  auto detail = db.GetTSQLDataSet(QStringLiteral(
+      "SELECT IDAlumnoT01, CodigoT01, IDCentroT01 FROM T01Alumnos WHERE IDCentroT01 = 2 ORDER BY CodigoT01"));
+  detail->Open();
+  TDBGrid detailGrid(detail.get());
+  detailGrid.SortBy(1, Qt::DescendingOrder);
+  struct Case {
+    const char* where;
+    int centre;
+    int firstCode;
+  };
+  for (const Case& c : {Case{"IDCentroT01 = 2", 2, 4996}, Case{"IDCentroT01 = 3", 3, 4997}}) {
+    if (c.centre != 2) {
+      detail->SetSQL(QStringLiteral("SELECT IDAlumnoT01, CodigoT01, IDCentroT01 FROM T01Alumnos WHERE ") +
+                     QLatin1String(c.where));
+      detail->Open();
+    }
+    EXPECT_EQ(detail->FieldByName(QStringLiteral("CodigoT01")).AsInteger(), c.firstCode) << c.where;
+    EXPECT_EQ(detail->RecordCount(), 1000) << c.where;
+    for (detail->First(); !detail->Eof(); detail->Next())
+      ASSERT_EQ(detail->FieldByName(QStringLiteral("IDCentroT01")).AsInteger(), c.centre);
+    EXPECT_EQ(detailGrid.SortColumn(), 1);
+  }
+  // A query without the field opens in its own order; so does one whose TOP would
+  // pick other rows in another order.
+  detail->SetSQL(
+      QStringLiteral("SELECT IDAlumnoT01 FROM T01Alumnos WHERE IDCentroT01 = 4 ORDER BY IDAlumnoT01"));
+  detail->Open();
+  EXPECT_TRUE(detail->SortField().isEmpty());
+  EXPECT_EQ(detail->RecordCount(), 1000);
+  detail->SetSQL(QStringLiteral("SELECT TOP 3 IDAlumnoT01, CodigoT01 FROM T01Alumnos ORDER BY CodigoT01"));
+  detail->Open();
+  EXPECT_THROW(detailGrid.SortBy(1, Qt::DescendingOrder), EDatabaseError);
+  EXPECT_EQ(detail->FieldByName(QStringLiteral("CodigoT01")).AsInteger(), 1);
+  EXPECT_EQ(detail->RecordCount(), 3);
+}
+
+TEST_F(GridModelTest, EditingACellGoesThroughTheFieldAndPostsOnLeavingTheRow) {
+  OpenQuery();
+  grid->SetReadOnly(false);
+  EXPECT_FALSE(grid->flags(grid->index(0, 0)) & Qt::ItemIsEditable) << "the key is the database's";
+  EXPECT_TRUE(grid->flags(grid->index(0, 1)) & Qt::ItemIsEditable);
+  EXPECT_TRUE(grid->flags(grid->index(0, 3)) & Qt::ItemIsUserCheckable);
+  EXPECT_FALSE(grid->flags(grid->index(0, 3)) & Qt::ItemIsEditable);
+  EXPECT_FALSE(grid->flags(grid->index(0, 6)) & Qt::ItemIsEditable) << "memos are edited in the record";
+  recorder.Take();
+
+  ASSERT_TRUE(grid->setData(grid->index(1, 1), QStringLiteral("Nuevo nombre")));
+  EXPECT_EQ(recorder.Take(), (Events("DATACHANGE BEFOREEDIT STATECHANGE AFTEREDIT DATACHANGE:NombreT01")));
+  EXPECT_EQ(ds()->State(), TDataSetState::dsEdit);
+  EXPECT_EQ(ds()->RecNo(), 2);
+  EXPECT_EQ(Name(1), QStringLiteral("Nuevo nombre"));
+  ASSERT_TRUE(grid->setData(grid->index(1, 3), Qt::Checked, Qt::CheckStateRole));
+  ASSERT_TRUE(grid->setData(grid->index(1, 4), QStringLiteral("1.234,56")));
+  ASSERT_TRUE(grid->setData(grid->index(1, 5), QStringLiteral("05/03/2024")));
+  EXPECT_EQ(Count(QStringLiteral("NombreT01 = 'Nuevo nombre'")), 0) << "not saved before leaving the row";
+  recorder.Take();
+  grid->SetCurrentRow(0);
+  EXPECT_EQ(recorder.Take().mid(0, 3), (Events("BEFOREPOST STATECHANGE AFTERPOST")));
+  auto stored = db.GetTSQLDataSet(QStringLiteral(
+      "SELECT NombreT01, ActivoT01, SaldoT01, FechaNacT01 FROM T01Alumnos WHERE CodigoT01 = 2"));
+  stored->Open();
+  EXPECT_EQ(stored->Fields(0).AsString(), QStringLiteral("Nuevo nombre"));
+  EXPECT_TRUE(stored->Fields(1).AsBoolean());
+  EXPECT_EQ(stored->Fields(2).AsCurrency().ToDouble(), 1234.56);
+  EXPECT_EQ(stored->Fields(3).AsDateTime(), DayDate::Encode(2024, 3, 5));
+  // Amounts with a decimal comma, as shown.
+  ASSERT_TRUE(grid->setData(grid->index(0, 4), QStringLiteral("12,5")));
+  ds()->Post();
+  EXPECT_EQ(Count(QStringLiteral("CodigoT01 = 1 AND SaldoT01 = 12.5")), 1);
+}
+
+TEST_F(GridModelTest, ARuleErrorOnSaveKeepsTheTypedRecord) {
+  OpenQuery();
+  grid->SetReadOnly(false);
+  recorder.failOn = QStringLiteral("BEFOREPOST");
+  ASSERT_TRUE(grid->setData(grid->index(2, 1), QStringLiteral("Rechazado")));
+  EXPECT_THROW(grid->SetCurrentRow(5), Exception);
+  EXPECT_EQ(ds()->State(), TDataSetState::dsEdit);
+  EXPECT_EQ(grid->CurrentRow(), 2);
+  EXPECT_EQ(Name(2), QStringLiteral("Rechazado"));
+  // Editing another row tries to save this one first: refused the same way.
+  EXPECT_FALSE(grid->setData(grid->index(4, 1), QStringLiteral("Otro")));
+  EXPECT_THROW(std::rethrow_exception(grid->TakeEditError()), Exception);
+  EXPECT_EQ(Name(2), QStringLiteral("Rechazado"));
+  EXPECT_EQ(Name(4), QStringLiteral("Alumno 04996"));
+  recorder.failOn.clear();
+  ds()->Cancel();
+  EXPECT_EQ(Name(2), QStringLiteral("Alumno 04998"));
+  EXPECT_EQ(Count(QStringLiteral("NombreT01 = 'Rechazado'")), 0);
+}
+
+TEST_F(GridModelTest, BadTextIsRefusedWithNothingChanged) {
+  OpenQuery();
+  grid->SetReadOnly(false);
+  struct Case {
+    int column;
+    const char* text;
+  };
+  for (const Case& c : {Case{5, "31/02/2024"}, Case{5, "mañana"}, Case{5, "05/03/2024 25:00"},
+                        Case{4, "12,5,3"}, Case{4, "doce"}, Case{2, "1,5"}}) {
+    SCOPED_TRACE(c.text);
+    EXPECT_FALSE(grid->setData(grid->index(3, c.column), QString::fromUtf8(c.text)));
+    try {
+      std::rethrow_exception(grid->TakeEditError());
+    } catch (const EConvertError& e) {
+      EXPECT_TRUE(e.Message().contains(QString::fromUtf8(c.text))) << e.Message().toStdString();
+      EXPECT_TRUE(e.Message().contains(QStringLiteral("no es"))) << e.Message().toStdString();
+    } catch (...) {
+      ADD_FAILURE() << "not a conversion error";
+    }
+    EXPECT_EQ(ds()->State(), TDataSetState::dsBrowse);
+    EXPECT_EQ(ds()->RecNo(), 1) << "nothing moved";
+  }
+  EXPECT_EQ(Count(QStringLiteral("FechaNacT01 IS NULL AND SaldoT01 = 0 AND CodigoT01 = 4")), 1);
+}
+
+TEST_F(GridModelTest, ReadOnlyGridsRefuseEditing) {
+  OpenQuery();
+  // Unless told otherwise; a form's list grid; a read-only detail control.
+  TZULForm form(1, 3, QStringLiteral("ZULFormPrueba"));
+  auto* list = new TDBGrid(ds(), &form);
+  form.SetListGrid(list);
+  auto* detailGrid = new TDBGrid(ds(), &form);
+  TZULControl* control = form.AddControl(TZULControlKind::Grid, QStringLiteral("ZULgrdDetalle"));
+  control->SetGrid(detailGrid);
+  EXPECT_TRUE(grid->ReadOnly());
+  EXPECT_TRUE(list->ReadOnly());
+  EXPECT_FALSE(detailGrid->ReadOnly());
+  control->SetReadOnly(true);
+  EXPECT_TRUE(detailGrid->ReadOnly());
+  for (TDBGrid* g : {grid.get(), list, detailGrid}) {
+    EXPECT_FALSE(g->flags(g->index(1, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(g->flags(g->index(1, 3)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(g->setData(g->index(1, 1), QStringLiteral("No")));
+    EXPECT_THROW(std::rethrow_exception(g->TakeEditError()), EDatabaseError);
+  }
+  // A read-only dataset, whatever the grid says.
+  auto readOnly = db.GetTSQLDataSet(QStringLiteral("SELECT IDAlumnoT01, NombreT01 FROM T01Alumnos"));
+  readOnly->Open();
+  TDBGrid view(readOnly.get());
+  view.SetReadOnly(false);
+  EXPECT_FALSE(view.flags(view.index(0, 1)) & Qt::ItemIsEditable);
+  EXPECT_EQ(ds()->State(), TDataSetState::dsBrowse);
+  EXPECT_EQ(Count(QStringLiteral("NombreT01 = 'No'")), 0);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The list grid: lazy rows, the current record both ways, the model's selection and
 // the incremental search.
+#include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 
 #include "platform/core/Exceptions.h"
 #include "platform/zul/windows/TZULDBGridView.h"
@@ -87,6 +89,115 @@ TEST_F(GridViewTest, TypingSearchesTheFirstColumn) {
   grid->keyboardSearch(QString());
   grid->keyboardSearch(QStringLiteral("Nadie"));
   EXPECT_EQ(ds()->RecNo(), 9000) << "nothing found: nothing moves";
+}
+
+TEST_F(GridViewTest, AHeaderClickSortsTheListAndShowsTheOrder) {
+  QHeaderView* header = grid->horizontalHeader();
+  QAbstractItemModel* model = grid->model();
+  EXPECT_EQ(header->sortIndicatorSection(), -1);
+  grid->setCurrentIndex(model->index(2, 0));
+  emit header->sectionClicked(1);
+  EXPECT_EQ(ds()->SortField(), QStringLiteral("CodigoT01"));
+  EXPECT_EQ(header->sortIndicatorSection(), 1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+  EXPECT_EQ(CurrentRow(), 2) << "the same record, still among the rows read";
+  emit header->sectionClicked(1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("Alumno 10000"));
+  EXPECT_EQ(CurrentRow(), 0);
+  EXPECT_EQ(view->ControlWidget(QStringLiteral("ZULebNombre"))->property("text").toString(),
+            QStringLiteral("Alumno 10000"));
+  EXPECT_LT(ds()->RecordCountFetched(), 1000);
+
+  // The list of a form is read-only: typing searches instead of editing.
+  EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+  Type(grid, QStringLiteral("Alumno 09995"));
+  EXPECT_EQ(CurrentRow(), 5);
+  for (QLineEdit* e : grid->findChildren<QLineEdit*>()) EXPECT_FALSE(e->isVisible());
+
+  // A record being typed is not re-sorted away: refused, the typing stays.
+  ScriptedDialogs::Scope dialogs;
+  auto* name = W<QLineEdit>("ZULebNombre");
+  Type(name, QStringLiteral("X"));
+  emit header->sectionClicked(0);
+  EXPECT_EQ(dialogs->errors,
+            QStringList{QStringLiteral("Guarde o cancele los cambios del registro antes de ordenar")});
+  EXPECT_EQ(ds()->State(), TDataSetState::dsEdit);
+  EXPECT_EQ(name->text(), QStringLiteral("Alumno 09995X"));
+  EXPECT_EQ(header->sortIndicatorSection(), 1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  ds()->Cancel();
+}
+
+TEST_F(GridViewTest, AnEditableGridEditsCellsInPlace) {
+  TQuerySQL lines(
+      &db,
+      QStringLiteral("SELECT IDAlumnoT01, NombreT01, CodigoT01, ActivoT01, FechaNacT01 FROM T01Alumnos "
+                     "WHERE CodigoT01 <= 5 ORDER BY CodigoT01"),
+      5, &app.Procedures());
+  lines.DataSet()->SetUpdateTable(QStringLiteral("T01Alumnos"), QStringLiteral("IDAlumnoT01"));
+  lines.Open();
+  TDBGrid model(lines.DataSet());
+  model.SetReadOnly(false);
+  TZULDBGridView editable(&model);
+  editable.show();
+  QApplication::processEvents();
+  TSQLDataSet* ds = lines.DataSet();
+  // The cell's editor (closed ones wait for their deletion, hidden).
+  auto editor = [&]() -> QLineEdit* {
+    for (QLineEdit* e : editable.findChildren<QLineEdit*>()) {
+      if (e->isVisible()) return e;
+    }
+    return nullptr;
+  };
+  ScriptedDialogs::Scope dialogs;
+
+  // Enter stores the cell and goes to the next one; the record is in edit.
+  editable.setCurrentIndex(model.index(1, 1));
+  editable.edit(model.index(1, 1));
+  ASSERT_NE(editor(), nullptr);
+  EXPECT_EQ(editor()->text(), QStringLiteral("Alumno 00002"));
+  editor()->setText(QStringLiteral("Cambiado"));
+  Key(editor(), Qt::Key_Return);
+  EXPECT_EQ(ds->State(), TDataSetState::dsEdit);
+  EXPECT_EQ(ds->RecNo(), 2);
+  EXPECT_EQ(ds->FieldByName(QStringLiteral("NombreT01")).AsString(), QStringLiteral("Cambiado"));
+  EXPECT_EQ(editable.currentIndex(), model.index(1, 2));
+  ASSERT_NE(editor(), nullptr) << "the next cell is being edited";
+  Key(editor(), Qt::Key_Return);  // left as it was
+  EXPECT_EQ(editable.currentIndex(), model.index(1, 3)) << "a check box: no text editor";
+  Key(&editable, Qt::Key_Return);
+  EXPECT_EQ(editable.currentIndex(), model.index(1, 4));
+
+  // A date that does not exist: told, the value unchanged.
+  ASSERT_NE(editor(), nullptr);
+  editor()->setText(QStringLiteral("31/02/2024"));
+  Key(editor(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(dialogs->errors, QStringList{QStringLiteral("«31/02/2024» no es una fecha válida (dd/mm/aaaa)")});
+  EXPECT_TRUE(ds->FieldByName(QStringLiteral("FechaNacT01")).IsNull());
+  EXPECT_EQ(ds->State(), TDataSetState::dsEdit);
+
+  // Enter at the row's end saves the record.
+  Key(&editable, Qt::Key_Return);
+  EXPECT_EQ(ds->State(), TDataSetState::dsBrowse);
+  EXPECT_EQ(Stored(QStringLiteral("SELECT NombreT01 FROM T01Alumnos WHERE CodigoT01 = 2")),
+            QStringLiteral("Cambiado"));
+
+  // Escape cancels what was typed in the record.
+  editable.setCurrentIndex(model.index(2, 1));
+  editable.edit(model.index(2, 1));
+  ASSERT_NE(editor(), nullptr);
+  editor()->setText(QStringLiteral("Descartado"));
+  Key(editor(), Qt::Key_Return);
+  EXPECT_EQ(ds->State(), TDataSetState::dsEdit);
+  ASSERT_NE(editor(), nullptr);
+  Key(editor(), Qt::Key_Escape);
+  EXPECT_EQ(ds->State(), TDataSetState::dsBrowse);
+  EXPECT_EQ(model.index(2, 1).data().toString(), QStringLiteral("Alumno 00003"));
+  EXPECT_EQ(Stored(QStringLiteral("SELECT COUNT(*) FROM T01Alumnos WHERE NombreT01 = 'Descartado'")),
+            QStringLiteral("0"));
+  EXPECT_EQ(dialogs->errors.size(), 1);
 }
 
 }  // namespace
