@@ -107,18 +107,9 @@ void TZULFormBuilder::AddControls(TZULForm& form, const std::vector<TZULControlD
 }
 
 void TZULFormBuilder::FillLookup(TZULControl& control, const TZULLookupDef& lookup) {
+  // The choices are read by whoever shows them, a page at a time: a lookup over a
+  // large table (all the students) must not read it whole when the form opens.
   control.SetLookup(lookup.sql, lookup.keyField, lookup.displayField);
-  std::unique_ptr<TSQLDataSet> choices = m_database.GetTSQLDataSet(lookup.sql);
-  choices->Open();
-  QStringList items;
-  QVariantList keys;
-  for (choices->First(); !choices->Eof(); choices->Next()) {
-    items.append(choices->FieldByName(lookup.displayField).AsString());
-    keys.append(choices->FieldByName(lookup.keyField).Value());
-  }
-  choices->Close();
-  control.SetItems(items);
-  control.SetItemValues(keys);
 }
 
 void TZULFormBuilder::AddDetailGrid(TZULForm& form, TZULControl& control, const TZULDetailDef& detail) {

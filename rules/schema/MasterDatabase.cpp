@@ -20,6 +20,24 @@ void CreateSchema(TDataBaseZUL& db) {
   }
 }
 
+int EnsureSchemaIndexes(TDataBaseZUL& db) {
+  if (!db.IsOpen() || db.IsReadOnly()) return 0;
+  int attempted = 0;
+  for (const TableDef& table : SchemaDefinition::Tables()) {
+    for (const QString& statement : SchemaDefinition::CreateIndexStatements(table)) {
+      ++attempted;
+      // Each on its own: one that exists takes no lock, and a failed one leaves the
+      // others made.
+      try {
+        db.ExecuteNativeSQL(statement);
+      } catch (const Exception& e) {
+        qWarning("%s: %s", qUtf8Printable(statement), e.what());
+      }
+    }
+  }
+  return attempted;
+}
+
 void WriteVersionInfo(TDataBaseZUL& db, const DatabaseVersion& version) {
   const QString insert =
       QStringLiteral(

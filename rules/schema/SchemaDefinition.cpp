@@ -180,6 +180,10 @@ QStringList SchemaDefinition::CreateIndexStatements(const TableDef& table) {
     statements
         << QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_%2 ON %1 (%2)").arg(table.name, field.name);
   }
+  for (const QStringList& fields : table.indexes) {
+    statements << QStringLiteral("CREATE INDEX IF NOT EXISTS ix_%1_%2 ON %1 (%3)")
+                      .arg(table.name, fields.join(QLatin1Char('_')), fields.join(QStringLiteral(", ")));
+  }
   return statements;
 }
 

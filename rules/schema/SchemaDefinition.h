@@ -31,7 +31,8 @@ public:
   // ("VARCHAR(50) COLLATE JETNOCASE", "BOOLEAN NOT NULL DEFAULT 0", ...).
   static QString ColumnDeclaration(const FieldDef& field);
   static QString CreateTableStatement(const TableDef& table);
-  // Indexes of the references and of the fields the rules search by.
+  // Indexes of the references, of the fields the rules search by and the table's
+  // indexes over several fields; each made only when missing (IF NOT EXISTS).
   static QStringList CreateIndexStatements(const TableDef& table);
   // All tables, then all indexes; each statement without the closing semicolon.
   static QStringList DdlStatements();

@@ -72,45 +72,54 @@ void AddNumbered(std::vector<FieldDef>& fields, const char* prefix, const char* 
 }
 
 TableDef Table(const char* name, const char* caption, const char* keyField, std::vector<FieldDef> fields) {
-  return TableDef{Name(name), Name(caption), Name(keyField), std::move(fields)};
+  TableDef table;
+  table.name = Name(name);
+  table.caption = Name(caption);
+  table.keyField = Name(keyField);
+  table.fields = std::move(fields);
+  return table;
 }
 
 TableDef Alumnos() {
-  return Table("T01Alumnos", "Alumnos", "IDAlumnoT01",
-               {Key("IDAlumnoT01"),
-                Ref("IDCentroT01", "T20Centros"),
-                Searched(Int("CodigoT01", "")),  // null until the code is assigned on posting
-                Text("NombreT01"),
-                Text("ApellidosT01"),
-                Text("NombreCompletoT01"),
-                Active("ActivoT01"),
-                Ref("IDAlumnoRelacionadoT01", "T01Alumnos"),
-                Text("NIFT01"),
-                Text("DomicilioT01"),
-                Text("CPPoblacionT01"),
-                Text("PoblacionT01"),
-                Text("ProvinciaT01"),
-                Text("Telf1T01"),
-                Text("Telf2T01"),
-                Text("Telf3T01"),
-                Text("FaxT01"),
-                Text("EMailT01"),
-                Stamp("FechaNacT01"),
-                Text("SexoT01"),
-                Text("NombrePadreT01"),
-                Text("DNIPadreT01"),
-                Text("TelfPadreT01"),
-                Text("NombreMadreT01"),
-                Text("DNIMadreT01"),
-                Text("TelfMadreT01"),
-                Memo("ComentariosT01"),
-                Ref("IDFormaCobroT01", "T17FormasCobro"),
-                Text("IBANT01"),
-                Text("BICT01"),
-                Text("CCCNombreTitularT01"),
-                Text("NIFTitularCuentaT01"),
-                Text("ReferenciaMandatoT01"),
-                Stamp("FechaMandatoT01")});
+  TableDef table = Table("T01Alumnos", "Alumnos", "IDAlumnoT01",
+                         {Key("IDAlumnoT01"),
+                          Ref("IDCentroT01", "T20Centros"),
+                          Searched(Int("CodigoT01", "")),  // null until the code is assigned on posting
+                          Text("NombreT01"),
+                          Text("ApellidosT01"),
+                          Text("NombreCompletoT01"),
+                          Active("ActivoT01"),
+                          Ref("IDAlumnoRelacionadoT01", "T01Alumnos"),
+                          Text("NIFT01"),
+                          Text("DomicilioT01"),
+                          Text("CPPoblacionT01"),
+                          Text("PoblacionT01"),
+                          Text("ProvinciaT01"),
+                          Text("Telf1T01"),
+                          Text("Telf2T01"),
+                          Text("Telf3T01"),
+                          Text("FaxT01"),
+                          Text("EMailT01"),
+                          Stamp("FechaNacT01"),
+                          Text("SexoT01"),
+                          Text("NombrePadreT01"),
+                          Text("DNIPadreT01"),
+                          Text("TelfPadreT01"),
+                          Text("NombreMadreT01"),
+                          Text("DNIMadreT01"),
+                          Text("TelfMadreT01"),
+                          Memo("ComentariosT01"),
+                          Ref("IDFormaCobroT01", "T17FormasCobro"),
+                          Text("IBANT01"),
+                          Text("BICT01"),
+                          Text("CCCNombreTitularT01"),
+                          Text("NIFTitularCuentaT01"),
+                          Text("ReferenciaMandatoT01"),
+                          Stamp("FechaMandatoT01")});
+  // The list of students is sorted by surname and name, and their lookups by full name.
+  table.indexes = {{QStringLiteral("ApellidosT01"), QStringLiteral("NombreT01")},
+                   {QStringLiteral("NombreCompletoT01")}};
+  return table;
 }
 
 TableDef Matriculas() {

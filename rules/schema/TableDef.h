@@ -4,6 +4,7 @@
 // definitions, so a field exists in exactly one place.
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 enum class FieldKind {
@@ -35,6 +36,9 @@ struct TableDef {
   QString caption;   // display name; empty for tables without one
   QString keyField;  // empty for the version tables, which have none
   std::vector<FieldDef> fields;
+  // Indexes over several fields, each its fields in order (the sort orders of the
+  // lists of large tables).
+  std::vector<QStringList> indexes;
 
   // Case-insensitive; nullptr when the table has no such field.
   const FieldDef* FindField(const QString& fieldName) const;

@@ -235,6 +235,7 @@ void TZULAppConfig::ConnectDataBase(int index) {
   ConnectAccessDataBaseEx(*m_db, record.Archivo, m_readOnly, record.SystemDataBase,
                           needLogin ? passwords.CurrentUser().name : QString(),
                           needLogin ? passwords.CurrentUser().password : QString());
+  if (SchemaUpkeep) SchemaUpkeep(*m_db);
   InstallUserRights(*m_db, passwords);
   DefaultDataBase::Set(m_db.get());
   ParametrosApp().SetDataBase(m_db.get());

@@ -82,6 +82,9 @@ public:
   QString RootNodeName;    // the expected root node of the application file; empty: no check
   QString ExecutableFile;  // full path of the running program
   bool OpenSelectionAtStart = true;
+  // Runs on a company database of the current version just opened, before the
+  // user's rights apply (the program brings the schema's indexes up to date there).
+  std::function<void(TDataBaseZUL&)> SchemaUpkeep;
 
   // The start-up sequence under the progress window: localisation, the main window's
   // settings, the application file, the registered procedures, the resources, the

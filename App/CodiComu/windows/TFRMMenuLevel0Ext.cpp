@@ -44,6 +44,7 @@
 #include "rules/RegisterLibrary.h"
 #include "rules/RuleSeams.h"
 #include "rules/SepaDataCheck.h"
+#include "rules/schema/MasterDatabase.h"
 
 namespace {
 
@@ -120,6 +121,8 @@ bool TFRMMenuLevel0Ext::Start() {
     config.ApplicationName = m_title;
     config.RootNodeName = Utf8(StartUp::kRootNodeName);
     config.OpenSelectionAtStart = true;
+    // Indexes declared since a company file was made are added when it is opened.
+    config.SchemaUpkeep = [](TDataBaseZUL& db) { EnsureSchemaIndexes(db); };
     if (config.ExecutableFile.isEmpty()) config.ExecutableFile = QCoreApplication::applicationFilePath();
     StartUp::CarryOverEarlierConfiguration(config.AppFileName, m_title);
     const TZULAppConfig::TRegisterLibrary registerLibrary = &REGISTER_LIBRARY;

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QGroupBox>
@@ -20,6 +19,8 @@
 #include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/TZULForm.h"
 #include "platform/zul/windows/TZULDisplayFormats.h"
+#include "platform/zul/windows/TZULLookupCombo.h"
+#include "platform/zul/windows/TZULLookupModel.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TZULControlBinding::TZULControlBinding(TZULControl* control, QWidget* widget, QL
     m_editor = Editor::Line;
   } else if (qobject_cast<QPlainTextEdit*>(widget)) {
     m_editor = Editor::Memo;
-  } else if (qobject_cast<QComboBox*>(widget)) {
+  } else if (qobject_cast<TZULLookupCombo*>(widget)) {
     m_editor = Editor::Combo;
   } else if (qobject_cast<QDateEdit*>(widget)) {
     m_editor = Editor::Date;
@@ -72,6 +73,7 @@ TZULControlBinding::TZULControlBinding(TZULControl* control, QWidget* widget, QL
     m_editor = Editor::Button;
   }
   Connect();
+  SetUpLookup();
   if (control) connect(control, &TZULControl::changed, this, &TZULControlBinding::ApplyState);
   ApplyItems();
   ApplyState();
@@ -131,7 +133,7 @@ void TZULControlBinding::Connect() {
       });
       break;
     case Editor::Combo:
-      connect(static_cast<QComboBox*>(w), &QComboBox::activated, this, [this] { Emit(true); });
+      connect(static_cast<TZULLookupCombo*>(w), &TZULLookupCombo::keyChosen, this, [this] { Emit(true); });
       break;
     case Editor::Date:
     case Editor::Time:
@@ -170,17 +172,31 @@ bool TZULControlBinding::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+TZULLookupCombo* TZULControlBinding::Lookup() const {
+  return m_editor == Editor::Combo ? static_cast<TZULLookupCombo*>(m_widget.data()) : nullptr;
+}
+
+void TZULControlBinding::SetUpLookup() {
+  // A lookup over a query reads its choices from the dataset's database, a page at a
+  // time, the first one now (a small table is then there whole, as a combo's items
+  // are); a lookup without one shows the control's items.
+  TZULLookupCombo* combo = Lookup();
+  if (!combo || !m_control || m_control->LookupSQL().isEmpty() || !m_dataSet || !m_dataSet->Database())
+    return;
+  combo->LookupModel()->SetQuery(m_dataSet->Database(), m_control->LookupSQL(), m_control->LookupKeyField(),
+                                 m_control->LookupDisplayField());
+  combo->LookupModel()->Start();
+}
+
 void TZULControlBinding::ApplyItems() {
   if (!m_control || (m_editor != Editor::Combo && m_editor != Editor::Radio)) return;
+  if (Lookup() && Lookup()->LookupModel()->HasQuery()) return;
   const QStringList items = m_control->Items();
   if (items == m_shownItems) return;
   m_shownItems = items;
   const QScopedValueRollback<bool> loading(m_loading, true);
   if (m_editor == Editor::Combo) {
-    auto* combo = static_cast<QComboBox*>(m_widget.data());
-    combo->clear();
-    combo->addItem(QString());  // no value
-    combo->addItems(items);
+    Lookup()->LookupModel()->SetItems(items, m_control->ItemValues());
   } else {
     QButtonGroup* group = RadioGroup(m_widget);
     for (QAbstractButton* b : group->buttons()) {
@@ -293,18 +309,9 @@ void TZULControlBinding::Load() {
       m_control->SetChecked(checked);  // rules read a data check box's state from the model too
       break;
     }
-    case Editor::Combo: {
-      auto* combo = static_cast<QComboBox*>(m_widget.data());
-      int index = 0;
-      for (int i = 0; i < m_shownItems.size() && !Var::IsNullOrEmpty(value); ++i) {
-        if (Var::SameValue(ItemValue(i), value)) {
-          index = i + 1;
-          break;
-        }
-      }
-      combo->setCurrentIndex(index);
+    case Editor::Combo:
+      Lookup()->SetCurrentKey(value);
       break;
-    }
     case Editor::Radio: {
       QButtonGroup* group = RadioGroup(m_widget);
       group->setExclusive(false);
@@ -344,7 +351,7 @@ QVariant TZULControlBinding::WidgetContent() const {
     case Editor::Check:
       return static_cast<QCheckBox*>(m_widget.data())->isChecked();
     case Editor::Combo:
-      return static_cast<QComboBox*>(m_widget.data())->currentIndex();
+      return Lookup()->CurrentKey();
     case Editor::Radio:
       return RadioGroup(m_widget)->checkedId();
     case Editor::Date:
@@ -370,7 +377,7 @@ void TZULControlBinding::SetWidgetContent(const QVariant& content) {
       static_cast<QCheckBox*>(m_widget.data())->setChecked(content.toBool());
       break;
     case Editor::Combo:
-      static_cast<QComboBox*>(m_widget.data())->setCurrentIndex(content.toInt());
+      Lookup()->SetCurrentKey(content);
       break;
     case Editor::Radio:
       if (QAbstractButton* b = RadioGroup(m_widget)->button(content.toInt())) b->setChecked(true);
@@ -403,8 +410,8 @@ void TZULControlBinding::Store() {
       value = static_cast<QCheckBox*>(m_widget.data())->isChecked();
       break;
     case Editor::Combo: {
-      const int index = static_cast<QComboBox*>(m_widget.data())->currentIndex();
-      value = index <= 0 ? Var::Null() : ItemValue(index - 1);
+      const QVariant key = Lookup()->CurrentKey();
+      value = Var::IsNullOrEmpty(key) ? Var::Null() : key;
       break;
     }
     case Editor::Radio: {

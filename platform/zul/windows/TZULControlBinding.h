@@ -14,6 +14,7 @@
 #include "platform/zul/TZULForm.h"
 
 class QWidget;
+class TZULLookupCombo;
 
 class TZULControlBinding : public QObject {
   Q_OBJECT
@@ -66,6 +67,8 @@ private:
   enum class Editor { None, Line, Memo, Check, Combo, Date, Time, DateTime, Radio, Label, Button, Box };
 
   TField* Field() const;
+  TZULLookupCombo* Lookup() const;  // the lookup combo, when this is one
+  void SetUpLookup();
   bool Writable() const;
   void ApplyItems();
   QVariant ItemValue(int position) const;

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 
 #include "platform/zul/TZULForm.h"
 #include "platform/zul/windows/TZULDBGridView.h"
+#include "platform/zul/windows/TZULLookupCombo.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ QWidget* TZULControlFactory::CreateWidget(TZULControl& control, QWidget* parent)
       break;
     }
     case TZULControlKind::DBLookup:
-      widget = new QComboBox(parent);
+      widget = new TZULLookupCombo(parent);
       break;
     case TZULControlKind::DBRadioGroup: {
       auto* box = new QGroupBox(parent);

@@ -161,3 +161,75 @@ TEST(SchemaCreation, FailureLeavesNoTable) {
   EXPECT_FALSE(db.InTransaction());
   EXPECT_EQ(UserTables(db.Handle()), QStringList{QStringLiteral("T20Centros")});
 }
+
+namespace {
+
+// The plan SQLite chooses for a query, its lines joined.
+QString QueryPlan(sqlite3* db, const QString& jetSql) {
+  const QByteArray sql =
+      (QStringLiteral("EXPLAIN QUERY PLAN ") + TDataBaseZUL::TranslateSQL(jetSql)).toUtf8();
+  sqlite3_stmt* stmt = nullptr;
+  EXPECT_EQ(sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  QStringList lines;
+  while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+    lines << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3)));
+  sqlite3_finalize(stmt);
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+// The students' list and lookups are read in their order from an index, not sorted
+// whole: the first rows of 100,000 students come at once.
+TEST_F(SchemaDatabase, TheStudentsListAndLookupOrdersUseAnIndex) {
+  const struct {
+    const char* sql;
+    const char* index;
+  } cases[] = {
+      {"SELECT * FROM T01Alumnos ORDER BY ApellidosT01, NombreT01", "ix_T01Alumnos_ApellidosT01_NombreT01"},
+      {"SELECT IDAlumnoT01, NombreCompletoT01 FROM T01Alumnos ORDER BY NombreCompletoT01",
+       "ix_T01Alumnos_NombreCompletoT01"},
+  };
+  for (const auto& c : cases) {
+    const QString plan = QueryPlan(Handle(), QString::fromUtf8(c.sql));
+    EXPECT_TRUE(plan.contains(QString::fromUtf8(c.index))) << c.sql << "\n" << qPrintable(plan);
+    EXPECT_FALSE(plan.contains(QStringLiteral("TEMP B-TREE"))) << c.sql << "\n" << qPrintable(plan);
+  }
+}
+
+// A file made before an index was declared gets it when connected, without a new
+// version; a read-only connection is left as it is, and a failure is no error.
+TEST_F(SchemaDatabase, ConnectingAddsTheMissingIndexes) {
+  const QString name = QStringLiteral("ix_T01Alumnos_ApellidosT01_NombreT01");
+  const QString count =
+      QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = '%1'");
+  WriteVersionInfo(db);
+  db.ExecuteNativeSQL(
+      QStringLiteral("INSERT INTO T01Alumnos (ApellidosT01, NombreT01) VALUES ('Pérez', 'Ana')"));
+  db.ExecuteNativeSQL(QStringLiteral("DROP INDEX ") + name);
+  const QString file = db.FileName();
+  db.Close();
+
+  db.Open(file, true);
+  EXPECT_EQ(EnsureSchemaIndexes(db), 0) << "read-only: nothing tried";
+  EXPECT_EQ(Scalar(Handle(), count.arg(name)).toInt(), 0);
+  db.Close();
+
+  db.Open(file);
+  EXPECT_EQ(EnsureSchemaIndexes(db),
+            static_cast<int>(SchemaDefinition::DdlStatements().size() - SchemaDefinition::Tables().size()));
+  EXPECT_EQ(Scalar(Handle(), count.arg(name)).toInt(), 1);
+  EXPECT_EQ(Scalar(Handle(), QStringLiteral("SELECT NombreT01 FROM T01Alumnos")).toString(),
+            QStringLiteral("Ana"));
+  EXPECT_EQ(Scalar(Handle(), QStringLiteral("SELECT NumeroVersion FROM TZULVersionInfo")).toInt(),
+            DatabaseVersion::kCurrent)
+      << "an index is no new version";
+
+  // A table that lost a column: its index cannot be made; the others still are.
+  db.ExecuteNativeSQL(QStringLiteral("DROP INDEX ix_T01Alumnos_NombreCompletoT01"));
+  db.ExecuteNativeSQL(QStringLiteral("DROP INDEX ix_T01Alumnos_CodigoT01"));
+  db.ExecuteNativeSQL(QStringLiteral("ALTER TABLE T01Alumnos DROP COLUMN NombreCompletoT01"));
+  EXPECT_NO_THROW(EnsureSchemaIndexes(db));
+  EXPECT_FALSE(db.InTransaction());
+  EXPECT_EQ(Scalar(Handle(), count.arg(QStringLiteral("ix_T01Alumnos_CodigoT01"))).toInt(), 1);
+}

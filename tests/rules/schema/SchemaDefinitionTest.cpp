@@ -152,6 +152,9 @@ TEST(SchemaDefinition, IndexesReferencesAndSearchedFields) {
   EXPECT_TRUE(has("CREATE INDEX IF NOT EXISTS ix_T01Alumnos_IDCentroT01 ON T01Alumnos (IDCentroT01)"));
   EXPECT_TRUE(has("CREATE INDEX IF NOT EXISTS ix_T01Alumnos_CodigoT01 ON T01Alumnos (CodigoT01)"));
   EXPECT_TRUE(
+      has("CREATE INDEX IF NOT EXISTS ix_T01Alumnos_ApellidosT01_NombreT01 ON T01Alumnos (ApellidosT01, "
+          "NombreT01)"));
+  EXPECT_TRUE(
       has("CREATE INDEX IF NOT EXISTS ix_T16FacturasCue_IDConceptoMatriculaT16 ON T16FacturasCue "
           "(IDConceptoMatriculaT16)"));
   EXPECT_TRUE(

@@ -451,9 +451,18 @@ TEST_F(EndToEndTest, TheRulesPickARecordInTheFormOfANode) {
   const QString file = dir.File(QStringLiteral("DATADIR/Formatos.MDB"));
   ASSERT_TRUE(QFile::copy(dir.File(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB")), file));
   QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+  {
+    // A file made before the students' name index was declared gets it when opened.
+    TDataBaseZUL old;
+    old.Open(file);
+    old.ExecuteNativeSQL(QStringLiteral("DROP INDEX ix_T01Alumnos_ApellidosT01_NombreT01"));
+  }
   AppConfig().ConnectDataBase(
       AppConfig().DataBases().AddDataBase({QStringLiteral("Formatos"), -1, file, QString()}));
   ASSERT_TRUE(AppConfig().IsConnected());
+  EXPECT_EQ(Stored(QStringLiteral("SELECT Count(*) FROM sqlite_master WHERE name = "
+                                  "'ix_T01Alumnos_ApellidosT01_NombreT01'")),
+            QStringLiteral("1"));
   for (const char* name : {"Primaria", "Secundaria", "Idiomas"}) {
     AppConfig().DataBase().ExecuteSQL(
         QStringLiteral("INSERT INTO T23FormatosBoletinesNotas (DescrFormatoBoletinT23) VALUES ('%1')")
