@@ -36,6 +36,11 @@ QWidget* TZULControlFactory::CreateWidget(TZULControl& control, QWidget* parent)
   switch (control.Kind()) {
     case TZULControlKind::Panel: {
       auto* box = new QGroupBox(parent);
+      // A panel without a caption only groups its controls: no frame around them.
+      if (control.Caption().isEmpty()) {
+        box->setStyleSheet(
+            QStringLiteral("QGroupBox#%1 { border: 0; margin: 0; padding: 0; }").arg(control.Name()));
+      }
       auto* layout = new QFormLayout(box);
       layout->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
       widget = box;
@@ -48,8 +53,8 @@ QWidget* TZULControlFactory::CreateWidget(TZULControl& control, QWidget* parent)
       widget = new QPushButton(parent);
       break;
     case TZULControlKind::SpeedButton: {
+      // Drawn as a button (a flat one looks like a label when it has no picture).
       auto* button = new QToolButton(parent);
-      button->setAutoRaise(true);
       button->setFocusPolicy(Qt::TabFocus);
       widget = button;
       break;
