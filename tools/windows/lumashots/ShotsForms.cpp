@@ -22,6 +22,7 @@
 #include "platform/zul/TDataBaseZUL.h"
 #include "platform/zul/windows/TZULFormView.h"
 #include "rules/CurrentCentre.h"
+#include "tools/windows/lumashots/ShotMainWindow.h"
 #include "tools/windows/lumashots/ShotRegistry.h"
 
 namespace {
@@ -29,45 +30,11 @@ namespace {
 constexpr int kInvoicesNode = 10723;
 constexpr int kStudentsNode = 11780;
 
-// A program folder with the build's masters and application file; each picture
-// gets a company file of its own in it.
-struct TFormsFolder {
-  TFormsFolder() {
-    const QString bin = ExecutableFolder::Path();
-    QDir().mkpath(folder.filePath(QStringLiteral("MastersMDB")));
-    QDir().mkpath(folder.filePath(QStringLiteral("DATADIR")));
-    QFile::copy(bin + QStringLiteral("/MastersMDB/ZULLumaExtV4.MMDB"), Master());
-    QFile::copy(bin + QStringLiteral("/ZULLumaresca2014EXT.ZUL"),
-                folder.filePath(QStringLiteral("ZULLumaresca2014EXT.ZUL")));
-  }
-  QString Master() const { return folder.filePath(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB")); }
-  QTemporaryDir folder;
-};
-
-TFormsFolder& Folder() {
-  static TFormsFolder folder;
+// Each picture gets a company file of its own in the folder.
+TShotProgramFolder& Folder() {
+  static TShotProgramFolder folder;
   return folder;
 }
-
-// The main window on the sample folder; what it changed is put back when it goes.
-class TFormsWindow : public TFRMMenuLevel0Ext {
-public:
-  TFormsWindow() : m_parameters(ParametrosApp().DataBase()), m_default(DefaultDataBase::Get()) {
-    SetModalRunner([](QDialog&) { return 0; });
-    setMinimumSize(1180, 1120);
-  }
-  ~TFormsWindow() override {
-    Shutdown();
-    if (AppConfig().IsConnected()) AppConfig().SetConnected(false);
-    ParametrosApp().SetDataBase(m_parameters);
-    DefaultDataBase::Set(m_default);
-    ExecutableFolder::Override(QString());
-  }
-
-private:
-  TDataBaseZUL* m_parameters;
-  TDataBaseZUL* m_default;
-};
 
 // The sample centre and payment method that both companies share.
 const char* const kCommonRows[] = {
@@ -153,15 +120,8 @@ void Run(TDataBaseZUL& db, const char* const (&rows)[N]) {
 // of `node` opened in a child window that takes most of the work area.
 TZULFormView* OpenedForm(std::unique_ptr<QWidget>& keep, const QString& name,
                          const std::function<void(TDataBaseZUL&)>& fill, int node) {
-  const QString path = Folder().folder.path();
-  auto window = std::make_unique<TFormsWindow>();
-  ExecutableFolder::Override(path);
-  StartUp::ConfigureFullEdition(AppConfig(), path);
-  AppConfig().ExecutableFile = QDir(path).filePath(QStringLiteral("lumapro"));
-  if (!window->Start()) throw Exception(QStringLiteral("formularios: la ventana principal no arranca"));
-  window->EnsureFirstActivation();
-  TFormsWindow* shown = window.get();
-  keep = std::move(window);
+  const QString path = Folder().Path();
+  TShotWindow* shown = TShotWindow::StartOn(Folder(), QSize(1180, 1120), keep);
 
   const QString file = QDir(path).filePath(QStringLiteral("DATADIR/%1.MDB").arg(name));
   QFile::remove(file);

@@ -17,67 +17,25 @@
 #include "platform/zul/TDataBaseZUL.h"
 #include "platform/zul/windows/TZULFormView.h"
 #include "rules/CurrentCentre.h"
+#include "tools/windows/lumashots/ShotMainWindow.h"
 #include "tools/windows/lumashots/ShotRegistry.h"
 
 namespace {
 
-// A program folder of its own with the masters and the application file of the build.
-struct TProgramFolder {
-  TProgramFolder() : bin(ExecutableFolder::Path()) {
-    QDir().mkpath(folder.filePath(QStringLiteral("MastersMDB")));
-    QFile::copy(bin + QStringLiteral("/MastersMDB/ZULLumaExtV4.MMDB"),
-                folder.filePath(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB")));
-    QFile::copy(bin + QStringLiteral("/ZULLumaresca2014EXT.ZUL"),
-                folder.filePath(QStringLiteral("ZULLumaresca2014EXT.ZUL")));
-  }
-  QString bin;
-  QTemporaryDir folder;
-};
-
-TProgramFolder& Folder() {
-  static TProgramFolder folder;
+TShotProgramFolder& Folder() {
+  static TShotProgramFolder folder;
   return folder;
 }
 
-// The window on the sample folder; what it changed for the other pictures is put
-// back when it goes.
-class TShotWindow : public TFRMMenuLevel0Ext {
-public:
-  TShotWindow() : m_parameters(ParametrosApp().DataBase()), m_default(DefaultDataBase::Get()) {
-    SetModalRunner([](QDialog&) { return 0; });
-    setMinimumSize(1024, 700);
-  }
-  ~TShotWindow() override {
-    Shutdown();
-    if (AppConfig().IsConnected()) AppConfig().SetConnected(false);
-    ParametrosApp().SetDataBase(m_parameters);
-    DefaultDataBase::Set(m_default);
-    ExecutableFolder::Override(QString());
-  }
-
-private:
-  TDataBaseZUL* m_parameters;
-  TDataBaseZUL* m_default;
-};
-
 TShotWindow* Started(std::unique_ptr<QWidget>& keep) {
-  const QString path = Folder().folder.path();
-  auto window = std::make_unique<TShotWindow>();
-  ExecutableFolder::Override(path);
-  StartUp::ConfigureFullEdition(AppConfig(), path);
-  AppConfig().ExecutableFile = QDir(path).filePath(QStringLiteral("lumapro"));
-  if (!window->Start()) throw Exception(QStringLiteral("main-window: no arranca"));
-  window->EnsureFirstActivation();
-  TShotWindow* shown = window.get();
-  keep = std::move(window);
-  return shown;
+  return TShotWindow::StartOn(Folder(), QSize(1024, 700), keep);
 }
 
 QWidget* WithoutDataBase(std::unique_ptr<QWidget>& keep) { return Started(keep); }
 
 QWidget* WithStudents(std::unique_ptr<QWidget>& keep) {
   TShotWindow* window = Started(keep);
-  const QString path = Folder().folder.path();
+  const QString path = Folder().Path();
   QDir().mkpath(QDir(path).filePath(QStringLiteral("DATADIR")));
   const QString file = QDir(path).filePath(QStringLiteral("DATADIR/Lumaresca.MDB"));
   QFile::copy(QDir(path).filePath(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB")), file);
