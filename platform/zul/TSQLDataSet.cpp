@@ -319,16 +319,7 @@ void TSQLDataSet::Sort(const QString& fieldName, bool descending, int keepWithin
   const QVariant bookmark = key.isEmpty() ? QVariant() : Bookmark();
   m_sortField = name;
   m_sortDescending = !name.isEmpty() && descending;
-  const int disable = m_disableCount;
-  m_disableCount = 1;  // one notification after the whole re-read
-  m_fetcher.reset();
-  m_state = TDataSetState::dsInactive;
-  try {
-    Open();
-  } catch (...) {
-    m_disableCount = disable;
-    throw;
-  }
+  const int disable = ReopenQuietly();
   // Only the first rows of the new order are looked at: the rest stay unread.
   FetchTo(std::max(1, keepWithin) - 1);
   if (!Var::IsNullOrEmpty(bookmark)) {
@@ -382,8 +373,16 @@ void TSQLDataSet::Refresh() {
   if (Modifying()) Post();
   const QVariant bookmark = Bookmark();
   const int recNo = RecNo();
+  const int disable = ReopenQuietly();
+  const bool found = !Var::IsNullOrEmpty(bookmark) && GotoBookmark(bookmark);
+  if (!found && recNo > 1) SetRecNo(FetchTo(recNo - 1) ? recNo : RecordCountFetched());
+  m_disableCount = disable;
+  NotifyRecord();
+}
+
+int TSQLDataSet::ReopenQuietly() {
   const int disable = m_disableCount;
-  m_disableCount = 1;  // one notification after the whole refresh
+  m_disableCount = 1;  // one notification, which the caller sends when it is done
   m_fetcher.reset();
   m_state = TDataSetState::dsInactive;
   try {
@@ -392,10 +391,7 @@ void TSQLDataSet::Refresh() {
     m_disableCount = disable;
     throw;
   }
-  const bool found = !Var::IsNullOrEmpty(bookmark) && GotoBookmark(bookmark);
-  if (!found && recNo > 1) SetRecNo(FetchTo(recNo - 1) ? recNo : RecordCountFetched());
-  m_disableCount = disable;
-  NotifyRecord();
+  return disable;
 }
 
 void TSQLDataSet::RequireActive() const {

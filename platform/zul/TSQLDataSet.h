@@ -132,6 +132,9 @@ signals:
   void rowsChanged();  // rows added, removed or re-read
 
 private:
+  // Runs the query again with the notifications held; gives the count to put back
+  // before the caller's one NotifyRecord.
+  int ReopenQuietly();
   void RequireActive() const;
   void Raise(TDataSetEvent event);
   void SetState(TDataSetState state);
