@@ -45,6 +45,7 @@
 #include "platform/zul/windows/TZULFormView.h"
 #include "rules/CurrentCentre.h"
 #include "rules/RuleSeams.h"
+#include "tests/App/CodiComu/windows/InstalledProgram.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 
@@ -131,14 +132,7 @@ private:
 class EndToEndTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    // An installed program: the programs' files and nothing of a person yet.
-    TRegistryStore::User().DeleteKey(TRegistryStore::AppKey(kTitle));
-    ExecutableFolder::Override(dir.Path());
-    QDir().mkpath(dir.File(QStringLiteral("MastersMDB")));
-    ASSERT_TRUE(QFile::copy(BinDir() + QStringLiteral("/MastersMDB/ZULLumaExtV4.MMDB"),
-                            dir.File(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB"))));
-    ASSERT_TRUE(QFile::copy(BinDir() + QStringLiteral("/ZULLumaresca2014EXT.ZUL"),
-                            dir.File(QStringLiteral("ZULLumaresca2014EXT.ZUL"))));
+    InstallProgram(dir);  // and nothing of a person yet
   }
   void TearDown() override {
     EndProgram();

@@ -27,6 +27,7 @@
 #include "platform/zul/TZULForm.h"
 #include "platform/zul/windows/TZULFormView.h"
 #include "rules/CurrentCentre.h"
+#include "tests/App/CodiComu/windows/InstalledProgram.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempDir.h"
 
@@ -37,13 +38,7 @@ const QString kTitle = QString::fromUtf8(StartUp::kTitle);
 class MainWindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    TRegistryStore::User().DeleteKey(TRegistryStore::AppKey(kTitle));
-    ExecutableFolder::Override(dir.Path());
-    QDir().mkpath(dir.File(QStringLiteral("MastersMDB")));
-    ASSERT_TRUE(QFile::copy(BinDir() + QStringLiteral("/MastersMDB/ZULLumaExtV4.MMDB"),
-                            dir.File(QStringLiteral("MastersMDB/ZULLumaExtV4.MMDB"))));
-    ASSERT_TRUE(QFile::copy(BinDir() + QStringLiteral("/ZULLumaresca2014EXT.ZUL"),
-                            dir.File(QStringLiteral("ZULLumaresca2014EXT.ZUL"))));
+    InstallProgram(dir);
     StartUp::ConfigureFullEdition(AppConfig(), dir.Path());
     AppConfig().ExecutableFile = dir.File(QStringLiteral("lumapro"));
     window = std::make_unique<TFRMMenuLevel0Ext>();
