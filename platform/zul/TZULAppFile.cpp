@@ -181,6 +181,7 @@ QByteArray TZULAppFile::ToJson() const {
     PutText(o, "caption", f.caption);
     PutText(o, "updateTable", f.updateTable);
     PutText(o, "keyField", f.keyField);
+    if (f.toolWindow) o.insert(QStringLiteral("toolWindow"), true);
     if (!f.columns.empty()) o.insert(QStringLiteral("columns"), ColumnsJson(f.columns));
     QJsonArray controls;
     for (const TZULControlDef& c : f.controls) controls.append(ControlJson(c));

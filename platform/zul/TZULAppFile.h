@@ -74,6 +74,7 @@ struct TZULFormDef {
   QString sql;
   QString updateTable;
   QString keyField;
+  bool toolWindow = false;             // shown modally on its own
   std::vector<TZULColumnDef> columns;  // of the list grid; empty: every field
   std::vector<TZULControlDef> controls;
 };

@@ -254,6 +254,7 @@ TZULFormDef TZULAppFileReader::ReadForm(const QJsonObject& o, const QString& whe
   form.sql = Text(o, QStringLiteral("sql"), where, true);
   form.updateTable = Text(o, QStringLiteral("updateTable"), where);
   form.keyField = Text(o, QStringLiteral("keyField"), where);
+  form.toolWindow = Boolean(o, QStringLiteral("toolWindow"), where, false);
   form.columns = ReadColumns(o, where);
   const QJsonArray controls = Array(o, QStringLiteral("controls"), where);
   for (qsizetype i = 0; i < controls.size(); ++i) {

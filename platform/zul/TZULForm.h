@@ -135,6 +135,10 @@ public:
   void SetFormObjectId(int id) { m_formObjectId = id; }
   QString Caption() const { return m_caption; }
   void SetCaption(const QString& caption) { m_caption = caption; }
+  // A tool window: the main window shows it on its own, modally, after closing the
+  // other forms, instead of as one of its child forms.
+  bool ToolWindow() const { return m_toolWindow; }
+  void SetToolWindow(bool on) { m_toolWindow = on; }
 
   // The form's query (its list and current record) and its list grid.
   TQuerySQL* Query() const { return m_query; }
@@ -181,6 +185,7 @@ private:
   int m_dataObjectId;
   int m_formObjectId;
   QString m_caption;
+  bool m_toolWindow = false;
   TQuerySQL* m_query = nullptr;
   TDBGrid* m_grid = nullptr;
   TProcedureZUL* m_procedures = nullptr;

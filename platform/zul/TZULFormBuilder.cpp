@@ -62,6 +62,7 @@ TZULForm* TZULFormBuilder::Build(const TZULFormDef& def, QObject* owner) {
   auto form = std::make_unique<TZULForm>(def.node, def.dataObjectId, def.name);
   if (def.formObjectId > 0) form->SetFormObjectId(def.formObjectId);
   form->SetCaption(def.caption);
+  form->SetToolWindow(def.toolWindow);
   form->SetProcedures(&m_procedures);
 
   auto* query = new TQuerySQL(&m_database, def.sql, def.dataObjectId, &m_procedures, form.get());

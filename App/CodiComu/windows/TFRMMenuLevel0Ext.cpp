@@ -336,6 +336,12 @@ TZULFormView* TFRMMenuLevel0Ext::OpenNode(int node) {
     }
     std::unique_ptr<TZULForm> form(AppConfig().App().ObreComponent(node, nullptr));
     if (!form) return nullptr;
+    if (form->ToolWindow()) {
+      CloseChildForms(nullptr);
+      ShowToolWindow(*form);
+      form->Close();
+      return nullptr;
+    }
     auto* view = new TZULFormView(form.get());
     form.release()->setParent(view);  // the view owns its form
     if (!area) {
@@ -391,6 +397,24 @@ void TFRMMenuLevel0Ext::CloseChildForms(TZULFormView* except) {
     throw Exception(e.Message() + QStringLiteral("\nError eliminando formularios guardados"));
   }
   std::erase_if(m_views, [](const QPointer<TZULFormView>& view) { return view.isNull(); });
+}
+
+void TFRMMenuLevel0Ext::ShowToolWindow(TZULForm& form) {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("ZULToolWindow"));
+  dialog.setWindowTitle(form.Caption());
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* view = new TZULFormView(&form, &dialog);
+  layout->addWidget(view, 1);
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  dialog.resize(800, 560);
+  RunModal(dialog);
+  // The record's changes are asked about as a child form's are; the window is gone
+  // either way, so keeping them is not on offer.
+  if (!view->close()) view->CancelEdits(form.DataSet());
 }
 
 int TFRMMenuLevel0Ext::ShowPicker(TZULForm& form) {

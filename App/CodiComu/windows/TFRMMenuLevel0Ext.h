@@ -115,6 +115,7 @@ private:
   void UpdateCaption();
   void CloseView(TZULFormView* view);
   int ShowPicker(TZULForm& form);
+  void ShowToolWindow(TZULForm& form);
   void FirstActivation();
   void RestoreWindowGeometry();
   void StoreWindowGeometry();

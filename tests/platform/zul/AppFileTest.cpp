@@ -147,6 +147,7 @@ TEST(AppFile, SaveAndLoadRoundTrip) {
   extra.dataObjectId = 77;
   extra.name = QStringLiteral("Extra");
   extra.formObjectId = 208;
+  extra.toolWindow = true;
   extra.sql = QStringLiteral("SELECT * FROM T20Centros");
   TZULControlDef lines;
   lines.name = QStringLiteral("ZULgrdLineas");
@@ -179,6 +180,7 @@ TEST(AppFile, SaveAndLoadRoundTrip) {
   EXPECT_TRUE(loaded.Tree() == app.Tree());
   ASSERT_NE(loaded.FindForm(900), nullptr);
   EXPECT_EQ(loaded.FindForm(900)->formObjectId, 208);
+  EXPECT_TRUE(loaded.FindForm(900)->toolWindow);
   EXPECT_EQ(loaded.FindForm(900)->controls.at(1).dataSetName, QStringLiteral("ZULgrdLineas"));
   const auto& args = loaded.FindForm(900)->controls.at(1).arguments;
   ASSERT_EQ(args.size(), 6u);

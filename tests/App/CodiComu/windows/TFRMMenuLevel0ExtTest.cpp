@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -375,6 +378,42 @@ TEST_F(MainWindowTest, TheWindowCommandsAreHarmlessWithoutChildren) {
   window->SetMDI(false);
   EXPECT_EQ(WindowCommand("Organiza &Horizontal"), nullptr);
   EXPECT_FALSE(window->findChild<QMenu*>(QStringLiteral("MenuVentana"))->menuAction()->isVisible());
+}
+
+TEST_F(MainWindowTest, AToolWindowFormIsShownOnItsOwnAfterTheOthersClose) {
+  // The VAT types' form made a tool window in the application file.
+  const QString file = dir.File(QStringLiteral("ZULLumaresca2014EXT.ZUL"));
+  QFile in(file);
+  ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+  QJsonObject root = QJsonDocument::fromJson(in.readAll()).object();
+  in.close();
+  QJsonArray forms = root.value(QStringLiteral("forms")).toArray();
+  for (qsizetype i = 0; i < forms.size(); ++i) {
+    QJsonObject form = forms[i].toObject();
+    if (form.value(QStringLiteral("node")).toInt() == 11787) form.insert(QStringLiteral("toolWindow"), true);
+    forms[i] = form;
+  }
+  root.insert(QStringLiteral("forms"), forms);
+  QFile out(file);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  out.write(QJsonDocument(root).toJson());
+  out.close();
+
+  ASSERT_TRUE(window->Start());
+  OpenCompany(QStringLiteral("Norte"));
+  Trigger("ActLAlumnos");
+  ASSERT_EQ(window->ChildForms().size(), 1u);
+  shown.clear();
+  window->SetModalRunner([this](QDialog& dialog) {
+    shown << dialog.objectName();
+    EXPECT_TRUE(window->ChildForms().empty());
+    EXPECT_NE(dialog.findChild<TZULFormView*>(), nullptr);
+    return static_cast<int>(QDialog::Rejected);
+  });
+  EXPECT_EQ(window->OpenNode(11787), nullptr);
+  EXPECT_EQ(shown, QStringList{QStringLiteral("ZULToolWindow")});
+  EXPECT_TRUE(window->ChildForms().empty());
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
