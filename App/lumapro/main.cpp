@@ -18,7 +18,7 @@
 #include "App/CodiComu/windows/TccFRMPassword.h"
 #include "platform/core/Dialogs.h"
 #include "platform/os/ExecutableFolder.h"
-#include "platform/zul/windows/TZULDisplayFormats.h"
+#include "platform/zul/TZULDisplayFormats.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

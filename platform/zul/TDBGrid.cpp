@@ -1,12 +1,11 @@
 #include "platform/zul/TDBGrid.h"
 
-#include <QDate>
 #include <algorithm>
 
-#include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TSQLDataSet.h"
+#include "platform/zul/TZULDisplayFormats.h"
 #include "platform/zul/TZULForm.h"
 
 namespace {
@@ -15,65 +14,6 @@ constexpr int kFetchBatch = 256;
 bool SameBookmark(const QVariant& a, const QVariant& b) { return a == b || (a.toString() == b.toString()); }
 
 bool IsBinaryOrMemo(TFieldType type) { return type == TFieldType::ftMemo || type == TFieldType::ftBlob; }
-
-[[noreturn]] void NotA(const QString& text, const char* what) {
-  throw EConvertError(QStringLiteral("«%1» no es %2").arg(text, QString::fromUtf8(what)));
-}
-
-QDate ParseDate(const QString& text) {
-  QDate d = QDate::fromString(text, QStringLiteral("d/M/yyyy"));
-  if (!d.isValid()) {
-    // Two-digit years: 30 to 99 are of the 1900s, the rest of the 2000s.
-    d = QDate::fromString(text, QStringLiteral("d/M/yy"));
-    if (d.isValid() && d.year() < 1930) d = d.addYears(100);
-  }
-  return d;
-}
-
-// A typed cell text as a value of the field's type, in the Spanish formats the
-// grid shows; other values go to the field as they are.
-QVariant CellValue(const QVariant& value, TFieldType type) {
-  if (value.metaType().id() != QMetaType::QString) return value;
-  const QString t = value.toString().trimmed();
-  if (t.isEmpty()) return Var::Null();
-  switch (type) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftWord:
-    case TFieldType::ftLargeint: {
-      bool ok = false;
-      const qint64 n = t.toLongLong(&ok);
-      if (!ok) NotA(t, "un número entero válido");
-      return QVariant(n);
-    }
-    case TFieldType::ftCurrency:
-    case TFieldType::ftFloat: {
-      const std::optional<Currency> amount = Currency::TryParse(t);
-      if (!amount) NotA(t, type == TFieldType::ftCurrency ? "un importe válido" : "un número válido");
-      return type == TFieldType::ftCurrency ? Var::FromCurrency(*amount) : QVariant(amount->ToDouble());
-    }
-    case TFieldType::ftDate:
-    case TFieldType::ftDateTime: {
-      const int space = t.indexOf(QLatin1Char(' '));
-      const QDate date = ParseDate(space < 0 ? t : t.left(space));
-      QTime time(0, 0);
-      if (space >= 0) time = QTime::fromString(t.mid(space + 1).trimmed(), QStringLiteral("h:mm"));
-      if (!date.isValid() || !time.isValid() || (space >= 0 && type == TFieldType::ftDate)) {
-        NotA(t, "una fecha válida (dd/mm/aaaa)");
-      }
-      return Var::FromDate(DayDate::FromDateTime(QDateTime(date, time)));
-    }
-    case TFieldType::ftTime: {
-      for (const char* format : {"h:mm", "h:mm:ss"}) {
-        const QTime time = QTime::fromString(t, QString::fromLatin1(format));
-        if (time.isValid()) return Var::FromDate(DayDate::FromTime(time));
-      }
-      NotA(t, "una hora válida (hh:mm)");
-    }
-    default:
-      return t;
-  }
-}
 
 }  // namespace
 
@@ -136,13 +76,20 @@ QVariant TDBGrid::data(const QModelIndex& index, int role) const {
   const TFieldType type = m_dataSet->Fields(field).DataType();
   switch (role) {
     case Qt::DisplayRole:
-      if (Var::IsNullOrEmpty(value) || type == TFieldType::ftBoolean) return QString();
-      if (type == TFieldType::ftCurrency) return Var::ToCurrency(value).ToFixed(2, QLatin1Char(','));
-      if (type == TFieldType::ftDate)
-        return DayDate::ToDate(Var::ToDateTime(value)).toString(QStringLiteral("dd/MM/yyyy"));
-      if (type == TFieldType::ftTime)
-        return DayDate::ToTime(Var::ToDateTime(value)).toString(QStringLiteral("hh:mm"));
-      return Var::ToString(value);
+      // Booleans are shown by their check box.
+      if (type == TFieldType::ftBoolean) return QString();
+      // Nothing may leave the model into the view's painting: a stored value that
+      // is not of the column's type (text in a date column) is shown as it is.
+      try {
+        return TZULDisplayFormats::DisplayText(value, type);
+      } catch (const Exception&) {
+        return Var::ToString(value);
+      }
+    case Qt::TextAlignmentRole:
+      if (type == TFieldType::ftBoolean) return QVariant(Qt::AlignCenter);
+      if (TZULDisplayFormats::IsNumber(type) || TZULDisplayFormats::IsDate(type))
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::EditRole:
       return value;
     case Qt::CheckStateRole:
@@ -316,7 +263,11 @@ void TDBGrid::SetCell(int row, int column, const QVariant& value) {
   if (!CellEditable(column)) throw EDatabaseError(QStringLiteral("Esta celda no se puede modificar"));
   if (row < 0 || row >= m_fetched) throw EDatabaseError(QStringLiteral("La fila %1 no existe").arg(row + 1));
   TField& field = m_dataSet->Fields(FieldIndex(column));
-  const QVariant typed = CellValue(value, field.DataType());  // bad text: nothing has moved
+  // A typed text is read for the field's type (bad text: nothing has moved);
+  // other values go to the field as they are.
+  const QVariant typed = value.metaType().id() == QMetaType::QString
+                             ? TZULDisplayFormats::ParseText(value.toString(), field.DataType())
+                             : value;
   // A record being inserted is not a row of the grid: it is saved first.
   if (m_dataSet->State() == TDataSetState::dsInsert) m_dataSet->Post();
   if (m_dataSet->State() == TDataSetState::dsSetKey) m_dataSet->Cancel();
@@ -344,4 +295,32 @@ std::exception_ptr TDBGrid::TakeEditError() {
   std::exception_ptr error = m_editError;
   m_editError = nullptr;
   return error;
+}
+
+void TDBGrid::SetCellStyler(TCellStyler styler) {
+  m_styler = std::move(styler);
+  if (rowCount() > 0 && columnCount() > 0)
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+TCellStyle TDBGrid::CellStyle(int row, int column, bool highlighted) const {
+  TCellStyle style;
+  if (!m_styler || row < 0 || row >= m_fetched || column < 0 || column >= columnCount()) return style;
+  // Called while the view paints, where nothing may raise: a failing styler
+  // leaves the cell as the view draws it.
+  try {
+    m_styler(*this, row, column, highlighted, style);
+  } catch (...) {
+    return TCellStyle();
+  }
+  return style;
+}
+
+bool TDBGrid::HasField(const QString& fieldName) const {
+  return m_dataSet && m_dataSet->Active() && m_dataSet->FindField(fieldName) != nullptr;
+}
+
+QVariant TDBGrid::RowValue(int row, const QString& fieldName) const {
+  if (!HasField(fieldName) || row < 0 || row >= m_fetched) return QVariant();
+  return m_dataSet->RowValue(row, m_dataSet->FindField(fieldName)->Index());
 }

@@ -5,17 +5,34 @@
 // by a column re-reads the rows through the dataset's query; the cells of an
 // editable grid are edited through the dataset's fields (Edit, the field setter,
 // Post when the person leaves the row), so the rules see them as from a control.
+// Cells are shown and read back in the formats of the record's controls
+// (TZULDisplayFormats); a styler set by the rules may colour them.
 
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
 #include <QVariantList>
 #include <exception>
+#include <functional>
 #include <optional>
 
 class TSQLDataSet;
 class TField;
 class TZULControl;
+class TDBGrid;
+
+// How a cell of a list grid is painted, as a styler decides it. Colours are
+// 0xRRGGBB; -1 leaves the view's own.
+struct TCellStyle {
+  int background = -1;
+  int foreground = -1;
+  bool bold = false;
+  bool italic = false;
+};
+// Sets what it wants of the style of a cell; highlighted: the cell is selected or
+// current (the styler decides whether to paint those too).
+using TCellStyler =
+    std::function<void(const TDBGrid& grid, int row, int column, bool highlighted, TCellStyle& style)>;
 
 class TDBGrid : public QAbstractTableModel {
   Q_OBJECT
@@ -72,6 +89,17 @@ public:
   // The error of the last failed setData (editFailed tells of it), taken once.
   std::exception_ptr TakeEditError();
 
+  // Cell painting, installed by the rules when the form is made: the view asks
+  // CellStyle for every cell it paints. Setting a styler repaints the grid; an
+  // empty one restores the default look. A styler that raises leaves the cell
+  // in the default look (it runs while the view paints).
+  void SetCellStyler(TCellStyler styler);
+  TCellStyle CellStyle(int row, int column, bool highlighted) const;
+  // For stylers: the value of a field in a row (null when the field or the row
+  // does not exist), whether the column is shown or not.
+  QVariant RowValue(int row, const QString& fieldName) const;
+  bool HasField(const QString& fieldName) const;
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -99,4 +127,5 @@ private:
   std::optional<bool> m_readOnly;
   mutable QPointer<TZULControl> m_control;  // found once
   std::exception_ptr m_editError;
+  TCellStyler m_styler;
 };

@@ -17,8 +17,8 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TSQLDataSet.h"
+#include "platform/zul/TZULDisplayFormats.h"
 #include "platform/zul/TZULForm.h"
-#include "platform/zul/windows/TZULDisplayFormats.h"
 #include "platform/zul/windows/TZULLookupCombo.h"
 #include "platform/zul/windows/TZULLookupModel.h"
 

@@ -1,15 +1,19 @@
 #include "platform/zul/windows/TZULDBGridView.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "platform/zul/TDBGrid.h"
+#include "platform/zul/TZULDisplayFormats.h"
 #include "platform/zul/windows/GuardedAction.h"
-#include "platform/zul/windows/TZULDisplayFormats.h"
 
 namespace {
 
@@ -22,9 +26,9 @@ bool IsEnter(const QKeyEvent* key) {
 
 }  // namespace
 
-// Amounts in the grid as in the record's controls: through the currency mask. A
-// cell is edited as text in the format the record's controls use ("1234,5",
-// "dd/mm/aaaa"); the model reads it back for the field's type.
+// Cells are shown by the model in the formats of the record's controls (amounts
+// through the currency mask), styled as the rules' styler says. A cell is edited as text in the format the
+// record's controls use ("1234,5", "dd/mm/aaaa"); the model reads it back for the field's type.
 class TZULDBGridView::CellDelegate : public QStyledItemDelegate {
 public:
   explicit CellDelegate(TZULDBGridView* view) : QStyledItemDelegate(view), m_view(view) {}
@@ -44,6 +48,30 @@ public:
     line->setProperty(kInitialText, text);
   }
 
+  // Check boxes in the middle of their cell, as the model aligns them: the cell's
+  // panel is painted whole, the item itself in a rect whose check lands centred.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const int shift = CheckShift(option, index);
+    if (shift <= 0) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    QStyleOptionViewItem whole(option);
+    initStyleOption(&whole, index);
+    const QStyle* style = whole.widget ? whole.widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &whole, painter, whole.widget);
+    QStyleOptionViewItem moved(option);
+    moved.rect.setLeft(moved.rect.left() + shift);
+    QStyledItemDelegate::paint(painter, moved, index);
+  }
+
+  bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+    QStyleOptionViewItem moved(option);
+    moved.rect.setLeft(moved.rect.left() + std::max(0, CheckShift(option, index)));
+    return QStyledItemDelegate::editorEvent(event, model, moved, index);
+  }
+
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
     const auto* line = static_cast<QLineEdit*>(editor);
     // A cell left as it was does not put the record in edit.
@@ -55,6 +83,29 @@ protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
     option->text = TZULDBGridView::CellText(index);
+    if (m_view->m_grid) ApplyCellStyle(option, index);
+  }
+
+  // What the rules' styler set, and only that: on a highlighted cell its colours
+  // take the place of the selection's.
+  void ApplyCellStyle(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    const bool highlighted = (option->state & QStyle::State_Selected) || index == m_view->currentIndex();
+    const TCellStyle style = m_view->m_grid->CellStyle(index.row(), index.column(), highlighted);
+    const bool selected = option->state & QStyle::State_Selected;
+    if (style.background >= 0) {
+      const QColor colour = QColor::fromRgb(0xFF000000u | (static_cast<QRgb>(style.background) & 0xFFFFFFu));
+      option->backgroundBrush = colour;
+      if (selected) option->palette.setColor(QPalette::Highlight, colour);
+    }
+    if (style.foreground >= 0) {
+      const QColor colour = QColor::fromRgb(0xFF000000u | (static_cast<QRgb>(style.foreground) & 0xFFFFFFu));
+      option->palette.setColor(selected ? QPalette::HighlightedText : QPalette::Text, colour);
+    }
+    if (style.bold || style.italic) {
+      if (style.bold) option->font.setBold(true);
+      if (style.italic) option->font.setItalic(true);
+      option->fontMetrics = QFontMetrics(option->font);
+    }
   }
 
   bool eventFilter(QObject* object, QEvent* event) override {
@@ -79,6 +130,19 @@ protected:
   }
 
 private:
+  // How far right a centred check box's cell is drawn (0: not one).
+  int CheckShift(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    if (!index.data(Qt::CheckStateRole).isValid() ||
+        !(index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter)) {
+      return 0;
+    }
+    QStyleOptionViewItem probe(option);
+    initStyleOption(&probe, index);
+    const QStyle* style = probe.widget ? probe.widget->style() : QApplication::style();
+    const QRect check = style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &probe, probe.widget);
+    return option.rect.left() + (option.rect.width() - check.width()) / 2 - check.left();
+  }
+
   TZULDBGridView* m_view;
 };
 
@@ -119,13 +183,7 @@ TZULDBGridView::TZULDBGridView(TDBGrid* grid, QWidget* parent) : QTableView(pare
   SyncCurrent();
 }
 
-QString TZULDBGridView::CellText(const QModelIndex& index) {
-  const QVariant value = index.data(Qt::EditRole);
-  if (value.metaType() == QMetaType::fromType<Currency>()) {
-    return TZULDisplayFormats::FormatCurrency(value.value<Currency>());
-  }
-  return index.data(Qt::DisplayRole).toString();
-}
+QString TZULDBGridView::CellText(const QModelIndex& index) { return index.data(Qt::DisplayRole).toString(); }
 
 void TZULDBGridView::ApplyColumnWidths() {
   if (!m_grid) return;

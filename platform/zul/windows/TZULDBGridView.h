@@ -26,7 +26,7 @@ public:
   void SetBeforeMove(std::function<bool()> beforeMove) { m_beforeMove = std::move(beforeMove); }
 
   void keyboardSearch(const QString& search) override;
-  // The text a cell shows: amounts through the currency mask.
+  // The text a cell shows (amounts through the currency mask).
   static QString CellText(const QModelIndex& index);
 
 protected:

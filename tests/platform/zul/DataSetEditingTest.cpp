@@ -1,4 +1,5 @@
 
+#include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TDBGrid.h"
@@ -6,6 +7,7 @@
 #include "platform/zul/TProcedureZUL.h"
 #include "platform/zul/TQuerySQL.h"
 #include "platform/zul/TSQLDataSet.h"
+#include "platform/zul/TZULDisplayFormats.h"
 #include "platform/zul/TZULForm.h"
 #include "tests/platform/zul/ZulFixture.h"
 
@@ -454,6 +456,80 @@ TEST_F(GridModelTest, BadTextIsRefusedWithNothingChanged) {
     EXPECT_EQ(ds()->RecNo(), 1) << "nothing moved";
   }
   EXPECT_EQ(Count(QStringLiteral("FechaNacT01 IS NULL AND SaldoT01 = 0 AND CodigoT01 = 4")), 1);
+}
+
+TEST_F(GridModelTest, CellsAreShownAsInTheRecordAndAlignedByType) {
+  db.ExecuteNativeSQL(
+      QStringLiteral("UPDATE T01Alumnos SET SaldoT01 = 1234.5, FechaNacT01 = %1 WHERE CodigoT01 = 1")
+          .arg(DayDate::Encode(2000, 1, 1, 9, 30), 0, 'g', 17));
+  OpenQuery();
+  auto cell = [&](int column, int role = Qt::DisplayRole) {
+    return grid->data(grid->index(0, column), role);
+  };
+  EXPECT_EQ(cell(4).toString(), QStringLiteral("1.234,50"));
+  EXPECT_EQ(cell(5).toString(), QStringLiteral("01/01/2000 09:30"));
+  EXPECT_EQ(cell(3).toString(), QString()) << "a check box";
+  EXPECT_EQ(cell(3, Qt::CheckStateRole), QVariant(Qt::Unchecked));
+  TZULDisplayFormats::SetCurrencyFormatter([](Currency c) { return c.ToFixed(2) + QStringLiteral(" €"); });
+  EXPECT_EQ(cell(4).toString(), QStringLiteral("1234.50 €")) << "the program's mask";
+  TZULDisplayFormats::SetCurrencyFormatter({});
+  // Numbers, amounts and dates to the right, texts to the left, booleans centred.
+  const int right = Qt::AlignRight | Qt::AlignVCenter;
+  const int left = Qt::AlignLeft | Qt::AlignVCenter;
+  const int centre = Qt::AlignCenter;
+  const std::vector<int> expected = {right, left, right, centre, right, right, left};
+  for (int column = 0; column < 7; ++column)
+    EXPECT_EQ(cell(column, Qt::TextAlignmentRole).toInt(), expected[column]) << column;
+}
+
+TEST_F(GridModelTest, AStylerStylesCellsByTheValuesOfTheirRow) {
+  db.ExecuteNativeSQL(QStringLiteral("UPDATE T01Alumnos SET ActivoT01 = 1 WHERE CodigoT01 % 2 = 1"));
+  OpenQuery();
+  // The styler may read fields the grid does not show.
+  grid->SetColumns({{QStringLiteral("NombreT01"), QString()}, {QStringLiteral("CodigoT01"), QString()}});
+  EXPECT_EQ(grid->CellStyle(1, 0, false).foreground, -1) << "no styler: the view's own look";
+  int repaints = 0;
+  QObject::connect(
+      grid.get(), &QAbstractItemModel::dataChanged, [&](const QModelIndex& from, const QModelIndex& to) {
+        if (from.row() == 0 && from.column() == 0 && to.row() == grid->rowCount() - 1 && to.column() == 1)
+          ++repaints;
+      });
+  grid->SetCellStyler([](const TDBGrid& g, int row, int column, bool highlighted, TCellStyle& style) {
+    if (!highlighted && !Var::ToBool(g.RowValue(row, QStringLiteral("ActivoT01"))))
+      style.foreground = 0x808080;
+    if (column == 1) style.bold = true;
+  });
+  EXPECT_EQ(repaints, 1) << "the whole grid is repainted";
+  struct Case {
+    int row, column;
+    bool highlighted;
+    int foreground;
+    bool bold;
+  };
+  for (const Case& c :
+       {Case{0, 0, false, -1, false}, Case{1, 0, false, 0x808080, false}, Case{1, 1, false, 0x808080, true},
+        Case{1, 1, true, -1, true}, Case{200000, 1, false, -1, false}}) {
+    SCOPED_TRACE(testing::Message() << c.row << "," << c.column << "," << c.highlighted);
+    const TCellStyle style = grid->CellStyle(c.row, c.column, c.highlighted);
+    EXPECT_EQ(style.foreground, c.foreground);
+    EXPECT_EQ(style.bold, c.bold);
+    EXPECT_EQ(style.background, -1);
+    EXPECT_FALSE(style.italic);
+  }
+  EXPECT_TRUE(grid->HasField(QStringLiteral("ActivoT01")));
+  EXPECT_FALSE(grid->HasField(QStringLiteral("NoExiste")));
+  EXPECT_TRUE(grid->RowValue(0, QStringLiteral("NoExiste")).isNull());
+  EXPECT_TRUE(grid->RowValue(-1, QStringLiteral("CodigoT01")).isNull());
+  EXPECT_EQ(grid->RowValue(2, QStringLiteral("CodigoT01")).toInt(), 3);
+  // A styler that raises (it runs while the view paints) leaves the default look.
+  grid->SetCellStyler([](const TDBGrid&, int, int, bool, TCellStyle& style) {
+    style.bold = true;
+    throw Exception(QStringLiteral("Regla: fallo"));
+  });
+  EXPECT_FALSE(grid->CellStyle(0, 1, false).bold);
+  grid->SetCellStyler({});
+  EXPECT_EQ(grid->CellStyle(1, 1, false).foreground, -1);
+  EXPECT_FALSE(grid->CellStyle(1, 1, false).bold);
 }
 
 TEST_F(GridModelTest, ReadOnlyGridsRefuseEditing) {

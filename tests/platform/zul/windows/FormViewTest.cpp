@@ -12,12 +12,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "platform/core/DayDate.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/windows/TZULDBGridView.h"
 #include "platform/zul/windows/TZULDBNavigator.h"
-#include "platform/zul/windows/TZULDisplayFormats.h"
 #include "tests/platform/zul/windows/FormViewFixture.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -302,41 +300,6 @@ TEST_F(FormViewTest, KeysAndNavigator) {
   db.ExecuteNativeSQL(QStringLiteral("INSERT INTO T01Alumnos (CodigoT01, NombreT01) VALUES (9, 'Nuevo')"));
   ASSERT_TRUE(Click(TZULDBNavigator::Refresh));
   EXPECT_EQ(view->ListGrid()->model()->rowCount(), 2);
-}
-
-TEST(DisplayFormats, TextsOfTheFieldTypes) {
-  EXPECT_EQ(TZULDisplayFormats::DisplayText(Var::FromCurrency(Currency::FromRaw(-12345678900)),
-                                            TFieldType::ftCurrency),
-            QStringLiteral("-1.234.567,89"));
-  EXPECT_EQ(
-      TZULDisplayFormats::EditText(Var::FromCurrency(Currency::FromRaw(12345000)), TFieldType::ftCurrency),
-      QStringLiteral("1234,5"));
-  TZULDisplayFormats::SetCurrencyFormatter([](Currency c) { return c.ToFixed(2) + QStringLiteral(" €"); });
-  EXPECT_EQ(TZULDisplayFormats::FormatCurrency(Currency::FromInt(3)), QStringLiteral("3.00 €"));
-  TZULDisplayFormats::SetCurrencyFormatter({});
-
-  struct Case {
-    const char* text;
-    TFieldType type;
-    const char* parsed;  // nullptr: refused
-  };
-  for (const Case c :
-       {Case{"1.234,5", TFieldType::ftCurrency, "1234,5"}, Case{"12a", TFieldType::ftInteger, nullptr},
-        Case{" -7 ", TFieldType::ftInteger, "-7"}, Case{"3,25", TFieldType::ftFloat, "3,25"},
-        Case{"31/12/99", TFieldType::ftDate, "1999-12-31"}, Case{"1/2/05", TFieldType::ftDate, "2005-02-01"},
-        Case{"31/02/2020", TFieldType::ftDate, nullptr}, Case{"25:00", TFieldType::ftTime, nullptr},
-        Case{"", TFieldType::ftInteger, ""}}) {
-    SCOPED_TRACE(c.text);
-    if (!c.parsed) {
-      EXPECT_THROW(TZULDisplayFormats::ParseText(QString::fromUtf8(c.text), c.type), EConvertError);
-      continue;
-    }
-    const QVariant v = TZULDisplayFormats::ParseText(QString::fromUtf8(c.text), c.type);
-    const QString shown = TZULDisplayFormats::IsDate(c.type)
-                              ? DayDate::ToDate(Var::ToDateTime(v)).toString(Qt::ISODate)
-                              : (Var::IsNullOrEmpty(v) ? QString() : Var::ToString(v));
-    EXPECT_EQ(shown, QString::fromUtf8(c.parsed));
-  }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // The list grid: lazy rows, the current record both ways, the model's selection and
 // the incremental search.
 #include <QHeaderView>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
 
 #include "platform/core/Exceptions.h"
 #include "platform/zul/windows/TZULDBGridView.h"
@@ -129,6 +132,29 @@ TEST_F(GridViewTest, AHeaderClickSortsTheListAndShowsTheOrder) {
   ds()->Cancel();
 }
 
+TEST_F(GridViewTest, TheRulesStylerPaintsTheCells) {
+  // Green rows, except where highlighted: those blue; the view only applies it.
+  form->ListGrid()->SetCellStyler([](const TDBGrid& g, int row, int, bool highlighted, TCellStyle& style) {
+    const int code = g.RowValue(row, QStringLiteral("CodigoT01")).toInt();
+    if (code == 2 || code == 3) style.background = highlighted ? 0x0000FF : 0x00FF00;
+    style.bold = true;
+  });
+  grid->selectionModel()->select(grid->model()->index(2, 0),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  QApplication::processEvents();
+  const QImage image = grid->viewport()->grab().toImage();
+  // Left in the code cell: the number is to the right, this is background.
+  auto colour = [&](int row) {
+    const QRect cell = grid->visualRect(grid->model()->index(row, 1));
+    return image.pixelColor(cell.left() + 3, cell.center().y()).rgb() & 0xFFFFFF;
+  };
+  EXPECT_EQ(colour(1), 0x00FF00u);
+  EXPECT_EQ(colour(2), 0x0000FFu) << "selected: the styler's colour, not the selection's";
+  EXPECT_NE(colour(3), 0x00FF00u);
+  EXPECT_NE(colour(3), 0x0000FFu);
+  form->ListGrid()->SetCellStyler({});
+}
+
 TEST_F(GridViewTest, AnEditableGridEditsCellsInPlace) {
   TQuerySQL lines(
       &db,
@@ -198,6 +224,21 @@ TEST_F(GridViewTest, AnEditableGridEditsCellsInPlace) {
   EXPECT_EQ(Stored(QStringLiteral("SELECT COUNT(*) FROM T01Alumnos WHERE NombreT01 = 'Descartado'")),
             QStringLiteral("0"));
   EXPECT_EQ(dialogs->errors.size(), 1);
+
+  // A check box is drawn in the middle of its cell: a click there ticks it, one
+  // where the style would put it on its own (the left) does not.
+  auto cell = [&](int row) { return editable.visualRect(model.index(row, 3)); };
+  QTest::mouseClick(editable.viewport(), Qt::LeftButton, {}, cell(3).center());
+  EXPECT_EQ(ds->RecNo(), 4);
+  EXPECT_TRUE(ds->FieldByName(QStringLiteral("ActivoT01")).AsBoolean());
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  QTest::mouseClick(editable.viewport(), Qt::LeftButton, {}, cell(3).center());
+  EXPECT_FALSE(ds->FieldByName(QStringLiteral("ActivoT01")).AsBoolean());
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  QTest::mouseClick(editable.viewport(), Qt::LeftButton, {},
+                    QPoint(cell(3).left() + 5, cell(3).center().y()));
+  EXPECT_FALSE(ds->FieldByName(QStringLiteral("ActivoT01")).AsBoolean());
+  ds->Cancel();
 }
 
 }  // namespace
