@@ -399,18 +399,29 @@ void TFRMMenuLevel0Ext::CloseChildForms(TZULFormView* except) {
   std::erase_if(m_views, [](const QPointer<TZULFormView>& view) { return view.isNull(); });
 }
 
-void TFRMMenuLevel0Ext::ShowToolWindow(TZULForm& form) {
-  QDialog dialog(this);
-  dialog.setObjectName(QStringLiteral("ZULToolWindow"));
+namespace {
+
+// A data form alone in a dialog, with a row of buttons under it.
+TZULFormView* FormInDialog(QDialog& dialog, TZULForm& form, QDialogButtonBox*& buttons) {
   dialog.setWindowTitle(form.Caption());
   auto* layout = new QVBoxLayout(&dialog);
   auto* view = new TZULFormView(&form, &dialog);
   layout->addWidget(view, 1);
-  auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  buttons = new QDialogButtonBox(&dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
   dialog.resize(800, 560);
+  return view;
+}
+
+}  // namespace
+
+void TFRMMenuLevel0Ext::ShowToolWindow(TZULForm& form) {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("ZULToolWindow"));
+  QDialogButtonBox* buttons = nullptr;
+  TZULFormView* view = FormInDialog(dialog, form, buttons);
+  buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
   RunModal(dialog);
   // The record's changes are asked about as a child form's are; the window is gone
   // either way, so keeping them is not on offer.
@@ -419,18 +430,12 @@ void TFRMMenuLevel0Ext::ShowToolWindow(TZULForm& form) {
 
 int TFRMMenuLevel0Ext::ShowPicker(TZULForm& form) {
   QDialog dialog(this);
-  dialog.setWindowTitle(form.Caption());
-  auto* layout = new QVBoxLayout(&dialog);
-  auto* view = new TZULFormView(&form, &dialog);
-  layout->addWidget(view, 1);
-  auto* buttons = new QDialogButtonBox(&dialog);
+  QDialogButtonBox* buttons = nullptr;
+  TZULFormView* view = FormInDialog(dialog, form, buttons);
   buttons->addButton(QStringLiteral("Aceptar"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog, view] {
     if (view->CommitEdits()) dialog.accept();
   });
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  layout->addWidget(buttons);
-  dialog.resize(800, 560);
   return RunModal(dialog) == QDialog::Accepted ? mrOk : mrCancel;
 }
