@@ -191,8 +191,13 @@ void TDBGrid::SortBy(int column, Qt::SortOrder order) {
 }
 
 void TDBGrid::ToggleSort(int column) {
-  const bool ascending = SortColumn() == column && SortOrder() == Qt::AscendingOrder;
-  SortBy(column, ascending ? Qt::DescendingOrder : Qt::AscendingOrder);
+  if (SortColumn() != column) {
+    SortBy(column, Qt::AscendingOrder);
+  } else if (SortOrder() == Qt::AscendingOrder) {
+    SortBy(column, Qt::DescendingOrder);
+  } else {
+    ClearSort();
+  }
 }
 
 void TDBGrid::ClearSort() {

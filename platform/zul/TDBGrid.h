@@ -65,8 +65,9 @@ public:
   int CurrentRow() const;
   void SetCurrentRow(int row);
 
-  // Sorting by a column's field: ToggleSort orders ascending, or descending when
-  // the column is already the ascending one. Raises EDatabaseError (a record being
+  // Sorting by a column's field: ToggleSort orders ascending, descending when the
+  // column is already the ascending one, and gives the query's own order back when
+  // it is the descending one. Raises EDatabaseError (a record being
   // edited, a field that cannot be ordered). The selection stays (it is by key;
   // without a key it is dropped, since positions change).
   bool Sortable(int column) const;  // not memo or binary fields

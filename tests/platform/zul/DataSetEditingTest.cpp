@@ -306,6 +306,14 @@ TEST_F(GridModelTest, SortsByAColumnBothWaysReadingOnlyTheFirstRows) {
   EXPECT_TRUE(grid->IsSelected(2));
   EXPECT_TRUE(grid->IsSelected(4));
   EXPECT_LE(ds()->RecordCountFetched(), 300);
+  // A third time: the query's own order again, and then ascending once more.
+  grid->ToggleSort(1);
+  EXPECT_EQ(grid->SortColumn(), -1);
+  EXPECT_EQ(ds()->SortField(), QString());
+  grid->ToggleSort(1);
+  EXPECT_EQ(grid->SortOrder(), Qt::AscendingOrder);
+  EXPECT_EQ(Name(0), QStringLiteral("Alumno 00001"));
+  grid->ToggleSort(1);
 
   // Another column starts ascending; a record among the rows read stays current.
   grid->SetCurrentRow(7);

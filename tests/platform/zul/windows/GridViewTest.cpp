@@ -111,6 +111,12 @@ TEST_F(GridViewTest, AHeaderClickSortsTheListAndShowsTheOrder) {
   EXPECT_EQ(view->ControlWidget(QStringLiteral("ZULebNombre"))->property("text").toString(),
             QStringLiteral("Alumno 10000"));
   EXPECT_LT(ds()->RecordCountFetched(), 1000);
+  emit header->sectionClicked(1);
+  EXPECT_EQ(header->sortIndicatorSection(), -1) << "the third click: the query's own order";
+  EXPECT_EQ(ds()->SortField(), QString());
+  emit header->sectionClicked(1);
+  emit header->sectionClicked(1);
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 
   // The list of a form is read-only: typing searches instead of editing.
   EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
