@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -109,16 +110,34 @@ TZULFormView::~TZULFormView() {
 }
 
 void TZULFormView::AddControls(QObject* parent, QWidget* container, QFormLayout* layout) {
+  // Groups with a caption go two to a row, so that a long record is not one column
+  // of fields the width of the window.
+  QHBoxLayout* pairRow = nullptr;
   for (QObject* child : parent->children()) {
     auto* control = qobject_cast<TZULControl*>(child);
     if (!control) continue;
-    QWidget* widget = TZULControlFactory::CreateWidget(*control, container);
+    const bool group = control->Kind() == TZULControlKind::Panel && !control->Caption().isEmpty();
+    if (!group) pairRow = nullptr;
+    QWidget* widget = nullptr;
     QLabel* label = nullptr;
-    if (TZULControlFactory::HasSideLabel(*control)) {
-      label = TZULControlFactory::CreateLabel(*control, container);
-      layout->addRow(label, widget);
+    if (group) {
+      if (!pairRow) {
+        auto* row = new QWidget(container);
+        pairRow = new QHBoxLayout(row);
+        pairRow->setContentsMargins(0, 0, 0, 0);
+        layout->addRow(row);
+      }
+      widget = TZULControlFactory::CreateWidget(*control, pairRow->parentWidget());
+      pairRow->addWidget(widget, 1, Qt::AlignTop);
+      if (pairRow->count() == 2) pairRow = nullptr;
     } else {
-      layout->addRow(widget);
+      widget = TZULControlFactory::CreateWidget(*control, container);
+      if (TZULControlFactory::HasSideLabel(*control)) {
+        label = TZULControlFactory::CreateLabel(*control, container);
+        layout->addRow(label, widget);
+      } else {
+        layout->addRow(widget);
+      }
     }
     TSQLDataSet* dataSet = control->DataSet() ? control->DataSet() : m_form->DataSet();
     auto* binding = new TZULControlBinding(control, widget, label, dataSet, this);
