@@ -172,22 +172,7 @@ bool TDBGrid::Sortable(int column) const {
 
 void TDBGrid::SortBy(int column, Qt::SortOrder order) {
   if (!Sortable(column)) throw EDatabaseError(QStringLiteral("No se puede ordenar por esta columna"));
-  // Without a key the bookmarks are positions, which the new order changes.
-  const bool positions = m_dataSet->KeyField().isEmpty();
-  const bool reread = !m_dataSet->Modifying();
-  auto settle = [&] {
-    if (positions && reread) ClearSelection();
-    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
-    emit sortChanged();
-  };
-  try {
-    m_dataSet->Sort(m_dataSet->Fields(FieldIndex(column)).FieldName(), order == Qt::DescendingOrder,
-                    kFetchBatch);
-  } catch (...) {
-    settle();
-    throw;
-  }
-  settle();
+  ApplySort(m_dataSet->Fields(FieldIndex(column)).FieldName(), order == Qt::DescendingOrder);
 }
 
 void TDBGrid::ToggleSort(int column) {
@@ -201,12 +186,26 @@ void TDBGrid::ToggleSort(int column) {
 }
 
 void TDBGrid::ClearSort() {
-  if (!m_dataSet) return;
+  if (m_dataSet) ApplySort(QString(), false);
+}
+
+void TDBGrid::ApplySort(const QString& fieldName, bool descending) {
+  // Without a key the bookmarks are positions, which the new order changes.
   const bool positions = m_dataSet->Active() && m_dataSet->KeyField().isEmpty();
-  m_dataSet->Sort(QString(), false, kFetchBatch);
-  if (positions) ClearSelection();
-  emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
-  emit sortChanged();
+  const bool reread = !m_dataSet->Modifying();
+  // The header follows the order the dataset has, sorted or refused.
+  auto settle = [&] {
+    if (positions && reread) ClearSelection();
+    emit headerDataChanged(Qt::Horizontal, 0, std::max(0, columnCount() - 1));
+    emit sortChanged();
+  };
+  try {
+    m_dataSet->Sort(fieldName, descending, kFetchBatch);
+  } catch (...) {
+    settle();
+    throw;
+  }
+  settle();
 }
 
 int TDBGrid::SortColumn() const {

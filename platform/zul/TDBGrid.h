@@ -116,6 +116,7 @@ signals:
   void sortChanged();
 
 private:
+  void ApplySort(const QString& fieldName, bool descending);
   int FieldIndex(int column) const;
   void Reset();
   const TZULControl* DetailControl() const;

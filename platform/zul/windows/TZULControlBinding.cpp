@@ -19,8 +19,8 @@
 #include "platform/zul/TSQLDataSet.h"
 #include "platform/zul/TZULDisplayFormats.h"
 #include "platform/zul/TZULForm.h"
+#include "platform/zul/TZULLookupModel.h"
 #include "platform/zul/windows/TZULLookupCombo.h"
-#include "platform/zul/windows/TZULLookupModel.h"
 
 namespace {
 

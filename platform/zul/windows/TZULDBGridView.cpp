@@ -19,6 +19,9 @@ namespace {
 
 const char* const kInitialText = "lumaInitialText";
 
+// A styler's 0xRRGGBB colour.
+QColor Opaque(int rgb) { return QColor::fromRgb(0xFF000000u | (static_cast<QRgb>(rgb) & 0xFFFFFFu)); }
+
 bool IsEnter(const QKeyEvent* key) {
   return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
          (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -93,12 +96,12 @@ protected:
     const TCellStyle style = m_view->m_grid->CellStyle(index.row(), index.column(), highlighted);
     const bool selected = option->state & QStyle::State_Selected;
     if (style.background >= 0) {
-      const QColor colour = QColor::fromRgb(0xFF000000u | (static_cast<QRgb>(style.background) & 0xFFFFFFu));
+      const QColor colour = Opaque(style.background);
       option->backgroundBrush = colour;
       if (selected) option->palette.setColor(QPalette::Highlight, colour);
     }
     if (style.foreground >= 0) {
-      const QColor colour = QColor::fromRgb(0xFF000000u | (static_cast<QRgb>(style.foreground) & 0xFFFFFFu));
+      const QColor colour = Opaque(style.foreground);
       option->palette.setColor(selected ? QPalette::HighlightedText : QPalette::Text, colour);
     }
     if (style.bold || style.italic) {

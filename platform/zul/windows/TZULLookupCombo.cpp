@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "platform/core/Variants.h"
-#include "platform/zul/windows/TZULLookupModel.h"
+#include "platform/zul/TZULLookupModel.h"
 
 TZULLookupCombo::TZULLookupCombo(QWidget* parent)
     : QComboBox(parent), m_model(new TZULLookupModel(this)), m_completer(new QCompleter(m_model, this)) {

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 
 #include "platform/core/Variants.h"
+#include "platform/zul/TZULLookupModel.h"
 #include "platform/zul/windows/TZULDBNavigator.h"
 #include "platform/zul/windows/TZULLookupCombo.h"
-#include "platform/zul/windows/TZULLookupModel.h"
 #include "tests/platform/zul/windows/FormViewFixture.h"
 
 namespace {

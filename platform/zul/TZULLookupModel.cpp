@@ -1,4 +1,4 @@
-#include "platform/zul/windows/TZULLookupModel.h"
+#include "platform/zul/TZULLookupModel.h"
 
 #include <sqlite3.h>
 
@@ -7,6 +7,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Variants.h"
 #include "platform/zul/TDataBaseZUL.h"
+#include "platform/zul/TDataSetFetcher.h"
 #include "platform/zul/TPreparedStatement.h"
 #include "platform/zul/dialect/JetTranslator.h"
 
@@ -37,19 +38,9 @@ int ColumnOf(sqlite3_stmt* stmt, const QString& name) {
   return -1;
 }
 
+// A column of the current row as it is stored; nothing for a column not there.
 QVariant ColumnValue(sqlite3_stmt* stmt, int column) {
-  if (column < 0) return QVariant();
-  switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-      return QVariant(static_cast<qint64>(sqlite3_column_int64(stmt, column)));
-    case SQLITE_FLOAT:
-      return QVariant(sqlite3_column_double(stmt, column));
-    case SQLITE_NULL:
-      return QVariant();
-    default:
-      return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                               sqlite3_column_bytes(stmt, column));
-  }
+  return column < 0 ? QVariant() : TDataSetFetcher::ReadValue(stmt, column, TFieldType::ftUnknown);
 }
 
 }  // namespace
